@@ -1,0 +1,101 @@
+// The one Game object: playfield model, state machine, sprites and the owned menu set.
+#pragma once
+
+#include <SDL.h>
+
+class MenuSet;
+
+// Playfield dimensions.
+constexpr int kLaneCount = 5;        // lanes, funnels and basket columns, 0 (left) to 4 (right)
+constexpr int kCellsPerLane = 82;    // cell 0 at the funnel, cell 81 at the paddle
+constexpr int kLastCell = kCellsPerLane - 1;
+constexpr int kPaddleSlots = 3;      // slot 0 at the bottom, dropped first
+constexpr int kBasketDepth = 5;      // cell 0 at the bottom of a column
+constexpr int kTileColours = 8;      // colours 1 to 8; 0 is an empty cell
+constexpr int kPaddleFrameCount = 5; // drop animation frames 0 (idle) to 4 (tile released)
+constexpr int kFunnelFrameCount = 3;
+constexpr int kSpawnPeriod = 50;     // Playing ticks between two new tiles
+constexpr int kMiddleLane = 2;
+
+constexpr Uint8 kEmpty = 0;
+
+enum class GameState : Sint32 {
+    Menu = 0,
+    Starting = 1,
+    Playing = 2,
+    Dropping = 3,
+    // 4 and 5 are never set by the game; a tick in them only redraws.
+    ShowingHighscore = 6,
+    Quitting = 7,
+};
+
+class Game {
+public:
+    // Makes this the game the menu callbacks reach through g_game; starts in Menu, empty field.
+    Game();
+    // Frees nothing: the surfaces and menus go with releaseResources, before SDL shuts down.
+    virtual ~Game();
+
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    // Opens the video mode, builds sprites and the menu tree, and draws the home page unflipped.
+    // Ends the process on a failure it cannot recover from.
+    void setup(Uint8 colour, bool fullscreen);
+
+    // One timed step of the state machine; false only when the program is to end.
+    bool tick();
+    void onKey(SDLKey sym, bool pressed);
+    void onClick(Uint16 x, Uint16 y);
+
+    // Clears the screen, draws the current state from scratch and flips.
+    void render();
+
+    // Colours the paddle bitmap in player colour `colour` and puts the paddle back in lane 2.
+    void buildPaddleSprite(Uint8 colour);
+    // Draws highscore table k (0 to 3) into highscoreScreen and rewrites its file.
+    void buildHighscoreScreen(int k);
+    // Loads the tile, funnel and basket bitmaps and derives their rectangles.
+    void loadSheets();
+    // Frees every surface and the menu set, and clears the fields that held them.
+    void releaseResources();
+
+    // Playfield rules, run by tick.
+    void advanceLanes();
+    void dropFromPaddle();
+    void onBoardEvent();
+
+    // The three steps of drawing the playfield, in this order.
+    void drawPaddle();
+    void drawTiles();
+    void drawFunnelsAndBasket();
+
+    GameState state;
+    MenuSet* menus;               // owned; created by setup
+    SDL_Surface* screen;          // the display, owned by SDL
+    SDL_Surface* tileSheet;       // owned; eight tile colours stacked, 16 rows apart
+    SDL_Rect tileFrames[kTileColours];
+    SDL_Surface* funnelSheet;     // owned; three funnel pictures side by side
+    SDL_Rect funnelFrames[kFunnelFrameCount];
+    SDL_Rect funnelPlaces[kLaneCount];  // also the x reference of each lane and basket column
+    SDL_Surface* basketSprite;    // owned
+    SDL_Rect basketPlace;
+    SDL_Surface* highscoreScreen; // owned; the off-screen highscore view, null until first built
+    Uint8 paddleStack[kPaddleSlots];  // slot 0 is the bottom tile; occupied slots are contiguous
+    Uint8 paddleLane;
+    SDL_Surface* paddleSprite;    // owned; five animation frames stacked
+    SDL_Rect paddleFrames[kPaddleFrameCount];
+    SDL_Rect paddlePlace;         // where the paddle was last drawn
+    Uint8 paddleFrame;            // 0 when idle, up to 4 while dropping
+    Uint8 dropExtending;          // set while the drop animation counts up towards frame 4
+    Uint8 funnelFrame;
+    Uint8 lanes[kLaneCount][kCellsPerLane];
+    Uint8 bin[kLaneCount][kBasketDepth];  // basket columns; occupied cells contiguous from cell 0
+};
+
+// The game the menu callbacks act on: the most recently constructed one.
+extern Game* g_game;
+// Playing ticks since the program started; spawning keys off it.
+extern Uint32 g_tickCounter;
+// Milliseconds at least between the end of one tick and the start of the next.
+extern const Uint32 tickInterval;

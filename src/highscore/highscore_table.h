@@ -1,0 +1,37 @@
+// A highscore table bound to one .hsc file: loaded and sorted on construction, saved on
+// destruction.
+#pragma once
+
+#include <SDL.h>
+
+#include <string>
+
+struct HighscoreEntry {
+    std::string name;  // Latin-1 bytes, kept exactly as read
+    Sint32 score;
+};
+
+class HighscoreTable {
+public:
+    // Reads `fileName` (default entries where it has no usable line) and sorts, highest first.
+    // Ends the process with code 1 if the entries cannot be allocated.
+    HighscoreTable(std::string fileName, int capacity);
+    // Writes the table back to its file; a failed write leaves the old file as it was.
+    ~HighscoreTable();
+    HighscoreTable(const HighscoreTable&) = delete;
+    HighscoreTable& operator=(const HighscoreTable&) = delete;
+
+    // 0 for an index outside the table.
+    int scoreAt(int index) const;
+    // Empty for an index outside the table.
+    std::string nameAt(int index) const;
+
+    HighscoreEntry* entries;  // owned array of `capacity` entries
+    int capacity;
+    std::string fileName;
+
+private:
+    void load();
+    void sort();
+    void save();
+};

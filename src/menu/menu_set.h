@@ -1,0 +1,36 @@
+// The set of menu pages: the home page, always drawn, and one active page drawn over it.
+#pragma once
+
+#include <SDL.h>
+
+#include "menu/menu_page.h"
+
+constexpr int kMaxPages = 11;  // the home page included
+
+class MenuSet {
+public:
+    // Becomes g_menuSet, sets the menu globals and creates the home page.
+    MenuSet(SDL_Surface* screen, const char* fontPath);
+    // Destroys the pages, last created first.
+    ~MenuSet();
+    MenuSet(const MenuSet&) = delete;
+    MenuSet& operator=(const MenuSet&) = delete;
+
+    // Creates the next page and makes it currentPage; its index, or 0 after writing why.
+    int addPage();
+    // Makes page `index` active and current; an index that names no page changes nothing.
+    void openPage(Sint32 index);
+    void goHome();
+
+    // The home page, then the active page over it. Does nothing without a home page.
+    void draw();
+    // The active page first; if it hits nothing, the home page.
+    void click(Uint16 x, Uint16 y);
+    // The active page takes the command, then the whole set is drawn.
+    void command(MenuCommand cmd);
+
+    MenuPage* currentPage;  // the page created or opened last; one of pages
+    MenuPage* pages[kMaxPages];
+    Sint32 pageCount;
+    Sint32 activeIndex;  // 0: the home page alone
+};

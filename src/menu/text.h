@@ -1,0 +1,33 @@
+// Menu text rendering with the one menu font, the menu globals and the three text colours.
+#pragma once
+
+#include <SDL.h>
+
+class MenuSet;
+
+constexpr int kFontPathSize = 32;
+constexpr int kFontPathMaxChars = 30;  // a longer path is cut; the last two bytes stay zero
+
+// The surface every menu element draws on and centres itself against; not owned.
+extern SDL_Surface* g_menuScreen;
+// Path of the menu font; empty until the menu set is constructed.
+extern char g_fontPath[kFontPathSize];
+// The menu set most recently constructed; OpenPage actions and the Home command act on it.
+extern MenuSet* g_menuSet;
+
+extern const SDL_Color titleColour;      // titles
+extern const SDL_Color itemColour;       // text items while not highlighted
+extern const SDL_Color highlightColour;  // highlighted text items and the highscore view
+
+// Copies at most the first 30 characters of `path` into g_fontPath, always terminated.
+void setFontPath(const char* path);
+
+// Renders one line of Latin-1 text at point size `size` (only its low 8 bits count) with the
+// menu font, opened and closed for this call. Initialises SDL_ttf for the call if nobody has.
+// Returns a new surface that belongs to the caller, or null when the text does not start with a
+// printable ASCII byte (32 to 127), the font cannot be opened, or the text cannot be rendered.
+SDL_Surface* renderText(const char* text, int size, SDL_Color colour);
+
+// renderText for texts that may also start with a printable Latin-1 letter (160 to 255), such
+// as a player's name "\xD6zil". Still null for an empty text or one starting with a control byte.
+SDL_Surface* renderLatin1Text(const char* text, int size, SDL_Color colour);

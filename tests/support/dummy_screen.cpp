@@ -1,0 +1,40 @@
+// Brings SDL up on the dummy video driver, the way the game opens its display.
+#include "support/dummy_screen.h"
+
+#include <SDL_ttf.h>
+
+void DummyScreenTest::SetUp() {
+    ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+    ASSERT_EQ(TTF_Init(), 0) << TTF_GetError();
+    screen = SDL_SetVideoMode(800, 600, 8, SDL_HWSURFACE | SDL_DOUBLEBUF);
+    ASSERT_NE(screen, nullptr) << SDL_GetError();
+}
+
+void DummyScreenTest::TearDown() {
+    if (TTF_WasInit()) {
+        TTF_Quit();
+    }
+    SDL_Quit();
+}
+
+Uint32 DummyScreenTest::mapped(Uint8 r, Uint8 g, Uint8 b) const {
+    return SDL_MapRGB(screen->format, r, g, b);
+}
+
+Uint8 DummyScreenTest::pixelOf(SDL_Surface* surface, int x, int y) {
+    // Every surface the game draws on is 8 bits deep: one byte a pixel.
+    const Uint8* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
+    return row[x];
+}
+
+int DummyScreenTest::litPixels(SDL_Surface* surface, int x, int y, int w, int h) {
+    int lit = 0;
+    for (int row = y; row < y + h; ++row) {
+        for (int column = x; column < x + w; ++column) {
+            if (pixelOf(surface, column, row) != 0) {
+                ++lit;
+            }
+        }
+    }
+    return lit;
+}

@@ -1,0 +1,21 @@
+// Test fixture: SDL and SDL_ttf up on the dummy video driver with the game's 8-bit 800x600 screen.
+#pragma once
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+class DummyScreenTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The screen's pixel value for an exact colour, as the game would map it.
+    Uint32 mapped(Uint8 r, Uint8 g, Uint8 b) const;
+    Uint8 pixel(int x, int y) const { return pixelOf(screen, x, y); }
+
+    static Uint8 pixelOf(SDL_Surface* surface, int x, int y);
+    // The number of pixels in the given rectangle that are not black.
+    static int litPixels(SDL_Surface* surface, int x, int y, int w, int h);
+
+    SDL_Surface* screen = nullptr;
+};
