@@ -36,8 +36,10 @@ public:
     // True when (x, y) falls on the element, one pixel wider and taller than it is drawn;
     // a hit has already run the element's action.
     bool click(Uint16 x, Uint16 y);
+    // Runs the action: calls the callback (if one was set) or opens a page of g_menuSet. Draws
+    // nothing; the page or set it was reached through draws afterwards.
     void activate();
-    void setCallback(MenuCallback fn, Sint32 value);
+    void setCallback(MenuCallback fn, Sint32 newValue);
     // Replaces action and value; keeps any callback set before.
     void setAction(ElementAction newAction, Sint32 newValue);
 

@@ -26,7 +26,8 @@ public:
     MenuPage& operator=(const MenuPage&) = delete;
 
     // Each returns 0 when the new element became the title (or background), otherwise its
-    // element index, or -1 after writing why to standard error.
+    // element index, or -1 after writing why to standard error. The first title and the first
+    // rectangle always find room; a full page creates no text item at all.
     int addTitle(const char* text, int size, Sint16 x, Sint16 y);
     int addTextItem(const char* text, Sint16 x, Sint16 y, int size);
     int addRect(Sint16 x, Sint16 y, Uint16 w, Uint16 h, Uint8 r, Uint8 g, Uint8 b);
@@ -42,8 +43,15 @@ public:
     // The newly selected index when Previous or Next moved the selection, else 0.
     Uint8 command(MenuCommand cmd);
 
-    MenuElement* background;                 // owned; never clicked, never selected
+    MenuElement* background;                  // owned; never clicked, never selected
     MenuElement* elements[kMaxElements + 1];  // owned; 0 is the title, 1..elementCount the rest
     Sint32 elementCount;
     Sint32 selected;  // 0 when nothing is selected
+
+private:
+    // Stores `element` after the others and returns its index; the caller checked the room.
+    int append(MenuElement* element);
+    bool holdsElement(int index) const;  // 1 to elementCount
+    // The first text item from `start` on, walking by `step`; 0 when there is none.
+    int textItemFrom(int start, int step) const;
 };

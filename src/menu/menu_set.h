@@ -11,7 +11,7 @@ class MenuSet {
 public:
     // Becomes g_menuSet, sets the menu globals and creates the home page.
     MenuSet(SDL_Surface* screen, const char* fontPath);
-    // Destroys the pages, last created first.
+    // Destroys the pages, last created first, and clears g_menuSet if it names this set.
     ~MenuSet();
     MenuSet(const MenuSet&) = delete;
     MenuSet& operator=(const MenuSet&) = delete;
@@ -22,9 +22,11 @@ public:
     void openPage(Sint32 index);
     void goHome();
 
-    // The home page, then the active page over it. Does nothing without a home page.
+    // The home page, then the active page over it. Without a home page, draw, click and command
+    // do nothing.
     void draw();
-    // The active page first; if it hits nothing, the home page.
+    // The active page first; if it hits nothing, the home page. Pages that are hit draw
+    // themselves; the set draws nothing here.
     void click(Uint16 x, Uint16 y);
     // The active page takes the command, then the whole set is drawn.
     void command(MenuCommand cmd);
@@ -33,4 +35,7 @@ public:
     MenuPage* pages[kMaxPages];
     Sint32 pageCount;
     Sint32 activeIndex;  // 0: the home page alone
+
+private:
+    bool hasHomePage() const;  // false only when even the first page could not be created
 };

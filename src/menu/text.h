@@ -19,7 +19,8 @@ extern const SDL_Color titleColour;      // titles
 extern const SDL_Color itemColour;       // text items while not highlighted
 extern const SDL_Color highlightColour;  // highlighted text items and the highscore view
 
-// Copies at most the first 30 characters of `path` into g_fontPath, always terminated.
+// Copies at most the first 30 characters of `path` into g_fontPath, always terminated. Handed
+// g_fontPath itself (as the menu set does for every page), it leaves the path as it is.
 void setFontPath(const char* path);
 
 // Renders one line of Latin-1 text at point size `size` (only its low 8 bits count) with the
