@@ -14,7 +14,8 @@ struct HighscoreEntry {
 class HighscoreTable {
 public:
     // Reads `fileName` (default entries where it has no usable line) and sorts, highest first.
-    // Ends the process with code 1 if the entries cannot be allocated.
+    // Ends the process with code 1 if the entries cannot be allocated; a `capacity` outside 0 to
+    // 32767 (the table counts with 16-bit indices) counts as such a failure.
     HighscoreTable(std::string fileName, int capacity);
     // Writes the table back to its file; a failed write leaves the old file as it was.
     ~HighscoreTable();

@@ -1,0 +1,25 @@
+// The rules of one highscore file line, free of any file I/O so tests and the fuzzer can call them.
+#pragma once
+
+#include <SDL.h>
+
+#include <cstddef>
+#include <string>
+
+#include "highscore/highscore_table.h"
+
+// Separates the name from the score in a line of a .hsc file.
+constexpr char kScoreSeparator = ';';
+
+// Reads a score the way `atoi` does (leading C-locale white space, an optional sign, the digits up
+// to the first other byte, 0 without digits), but a number beyond the signed 32-bit range
+// saturates to its nearest limit instead of being undefined. `text` need not be NUL-terminated.
+Sint32 scoreFromText(const char* text, std::size_t length);
+
+// Splits one line (without its line feed) at its first separator into `entry`: the bytes before
+// it become the name, the text after it the score. Returns false, leaving `entry` untouched, when
+// the line has no separator.
+bool parseScoreLine(const std::string& line, HighscoreEntry* entry);
+
+// The line the table writes for `entry`: name, separator, decimal score and a line feed.
+std::string formatScoreLine(const HighscoreEntry& entry);

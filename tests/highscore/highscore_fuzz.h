@@ -1,0 +1,11 @@
+// One fuzz input for the highscore table: the bytes of a .hsc file, checked end to end.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// Writes `data` as a highscore file into a private temporary directory, builds a table of 15 from
+// it and aborts with a message on standard error when loading, sorting or saving breaks a rule:
+// 15 entries, highest first, the same entries the line parser finds (defaults for the rest), a
+// saved file of 15 lines that reads back as the same table and rewrites to the same bytes.
+void fuzzHighscoreFile(const std::uint8_t* data, std::size_t size);
