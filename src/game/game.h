@@ -6,15 +6,15 @@
 class MenuSet;
 
 // Playfield dimensions.
-constexpr int kLaneCount = 5;        // lanes, funnels and basket columns, 0 (left) to 4 (right)
-constexpr int kCellsPerLane = 82;    // cell 0 at the funnel, cell 81 at the paddle
+constexpr int kLaneCount = 5;      // lanes, funnels and basket columns, 0 (left) to 4 (right)
+constexpr int kCellsPerLane = 82;  // cell 0 at the funnel, cell 81 at the paddle
 constexpr int kLastCell = kCellsPerLane - 1;
-constexpr int kPaddleSlots = 3;      // slot 0 at the bottom, dropped first
-constexpr int kBasketDepth = 5;      // cell 0 at the bottom of a column
-constexpr int kTileColours = 8;      // colours 1 to 8; 0 is an empty cell
-constexpr int kPaddleFrameCount = 5; // drop animation frames 0 (idle) to 4 (tile released)
+constexpr int kPaddleSlots = 3;       // slot 0 at the bottom, dropped first
+constexpr int kBasketDepth = 5;       // cell 0 at the bottom of a column
+constexpr int kTileColours = 8;       // colours 1 to 8; 0 is an empty cell
+constexpr int kPaddleFrameCount = 5;  // drop animation frames 0 (idle) to 4 (tile released)
 constexpr int kFunnelFrameCount = 3;
-constexpr int kSpawnPeriod = 50;     // Playing ticks between two new tiles
+constexpr int kSpawnPeriod = 50;  // Playing ticks between two new tiles
 constexpr int kMiddleLane = 2;
 
 constexpr Uint8 kEmpty = 0;
@@ -71,23 +71,23 @@ public:
     void drawFunnelsAndBasket();
 
     GameState state;
-    MenuSet* menus;               // owned; created by setup
-    SDL_Surface* screen;          // the display, owned by SDL
-    SDL_Surface* tileSheet;       // owned; eight tile colours stacked, 16 rows apart
+    MenuSet* menus;          // owned; created by setup
+    SDL_Surface* screen;     // the display, owned by SDL
+    SDL_Surface* tileSheet;  // owned; eight tile colours stacked, 16 rows apart
     SDL_Rect tileFrames[kTileColours];
-    SDL_Surface* funnelSheet;     // owned; three funnel pictures side by side
+    SDL_Surface* funnelSheet;  // owned; three funnel pictures side by side
     SDL_Rect funnelFrames[kFunnelFrameCount];
     SDL_Rect funnelPlaces[kLaneCount];  // also the x reference of each lane and basket column
-    SDL_Surface* basketSprite;    // owned
+    SDL_Surface* basketSprite;          // owned
     SDL_Rect basketPlace;
-    SDL_Surface* highscoreScreen; // owned; the off-screen highscore view, null until first built
+    SDL_Surface* highscoreScreen;  // owned; the off-screen highscore view, null until first built
     Uint8 paddleStack[kPaddleSlots];  // slot 0 is the bottom tile; occupied slots are contiguous
     Uint8 paddleLane;
-    SDL_Surface* paddleSprite;    // owned; five animation frames stacked
+    SDL_Surface* paddleSprite;  // owned; five animation frames stacked
     SDL_Rect paddleFrames[kPaddleFrameCount];
-    SDL_Rect paddlePlace;         // where the paddle was last drawn
-    Uint8 paddleFrame;            // 0 when idle, up to 4 while dropping
-    Uint8 dropExtending;          // set while the drop animation counts up towards frame 4
+    SDL_Rect paddlePlace;  // where the paddle was last drawn
+    Uint8 paddleFrame;     // 0 when idle, up to 4 while dropping
+    Uint8 dropExtending;   // set while the drop animation counts up towards frame 4
     Uint8 funnelFrame;
     Uint8 lanes[kLaneCount][kCellsPerLane];
     Uint8 bin[kLaneCount][kBasketDepth];  // basket columns; occupied cells contiguous from cell 0

@@ -42,7 +42,8 @@ void WorkDir::copyData(const std::string& name) const {
 }
 
 void WorkDir::copyGameData() const {
-    for (const char* name : {"player.bmp", "steine.bmp", "trichter.bmp", "korb.bmp", "boulder.ttf"}) {
+    for (const char* name :
+         {"player.bmp", "steine.bmp", "trichter.bmp", "korb.bmp", "boulder.ttf"}) {
         copyData(name);
     }
 }

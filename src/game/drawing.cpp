@@ -1,0 +1,103 @@
+// Drawing: every render clears the screen, draws the current state from scratch and flips.
+#include "game/game.h"
+#include "menu/menu_set.h"
+
+namespace {
+
+constexpr Uint32 kBlack = 0;
+
+// Playfield layout, in pixels.
+constexpr int kTileInset = 8;          // lane and basket tiles stand this far right of a funnel
+constexpr int kTileRaise = 8;          // a tile in cell 0 starts this far above the funnels
+constexpr int kCellHeight = 4;         // a tile falls one cell a tick
+constexpr int kPaddleOverhang = 16;    // the paddle reaches this far left of its funnel
+constexpr int kPaddleGap = 8;          // between the tallest paddle frame and the funnels
+constexpr int kCarriedTileInset = 24;  // carried tiles sit centred on the paddle
+constexpr int kCarriedTilePitch = 16;
+constexpr int kBasketBottomCell = 118;  // top of a column's bottom tile below the basket's top
+constexpr int kBasketCellPitch = 28;
+
+}  // namespace
+
+void Game::render() {
+    // A game driven without a display (as the rule tests do) has nothing to draw on.
+    if (screen == nullptr) {
+        return;
+    }
+    SDL_FillRect(screen, nullptr, kBlack);
+    switch (state) {
+        case GameState::Menu:
+            if (menus != nullptr) {
+                menus->draw();
+            }
+            break;
+        case GameState::Playing:
+        case GameState::Dropping:
+            drawPaddle();
+            drawTiles();
+            drawFunnelsAndBasket();
+            break;
+        case GameState::ShowingHighscore: {
+            SDL_Rect origin = {0, 0, 0, 0};
+            SDL_BlitSurface(highscoreScreen, nullptr, screen, &origin);
+            break;
+        }
+        default:
+            // Starting, Quitting and the unnamed states show a black screen.
+            break;
+    }
+    SDL_Flip(screen);
+}
+
+void Game::drawPaddle() {
+    const SDL_Rect& frame = paddleFrames[paddleFrame];
+    const SDL_Rect& tallest = paddleFrames[kPaddleFrameCount - 1];
+    const int funnelsBottom = funnelPlaces[0].y + funnelPlaces[0].h;
+    // Every frame shares one bottom edge, so the drop animation grows upwards.
+    paddlePlace.x = static_cast<Sint16>(funnelPlaces[paddleLane].x - kPaddleOverhang);
+    paddlePlace.y = static_cast<Sint16>(funnelsBottom + tallest.h + kPaddleGap - frame.h);
+    paddlePlace.w = static_cast<Uint16>(paddleSprite->w);
+    paddlePlace.h = frame.h;
+    SDL_BlitSurface(paddleSprite, &paddleFrames[paddleFrame], screen, &paddlePlace);
+}
+
+void Game::drawTiles() {
+    // One destination serves every pass; later blits cover earlier ones.
+    SDL_Rect place = {0, 0, 0, 0};
+    auto drawTile = [&](Uint8 colour, int y) {
+        if (colour == kEmpty) {
+            return;
+        }
+        place.y = static_cast<Sint16>(y);
+        SDL_BlitSurface(tileSheet, &tileFrames[colour - 1], screen, &place);
+    };
+
+    for (int lane = 0; lane < kLaneCount; ++lane) {
+        place.x = static_cast<Sint16>(funnelPlaces[lane].x + kTileInset);
+        for (int cell = 0; cell < kCellsPerLane; ++cell) {
+            drawTile(lanes[lane][cell], kCellHeight * cell - kTileRaise + funnelPlaces[0].y);
+        }
+    }
+
+    place.x = static_cast<Sint16>(paddlePlace.x + kCarriedTileInset);
+    const int paddleBottom = paddlePlace.y + paddlePlace.h;
+    for (int slot = 0; slot < kPaddleSlots; ++slot) {
+        drawTile(paddleStack[slot], paddleBottom - kCarriedTilePitch * (slot + 2));
+    }
+
+    for (int column = 0; column < kLaneCount; ++column) {
+        place.x = static_cast<Sint16>(funnelPlaces[column].x + kTileInset);
+        for (int cell = 0; cell < kBasketDepth; ++cell) {
+            drawTile(bin[column][cell],
+                     basketPlace.y + kBasketBottomCell - kBasketCellPitch * cell);
+        }
+    }
+}
+
+void Game::drawFunnelsAndBasket() {
+    // Drawn last, so the funnels cover tiles just leaving them and the basket frames its tiles.
+    for (SDL_Rect& place : funnelPlaces) {
+        SDL_BlitSurface(funnelSheet, &funnelFrames[funnelFrame], screen, &place);
+    }
+    SDL_BlitSurface(basketSprite, nullptr, screen, &basketPlace);
+}

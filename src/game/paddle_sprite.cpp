@@ -1,0 +1,87 @@
+// The paddle sprite: the colourless paddle bitmap painted in one of the seven player colours.
+#include "game/game.h"
+#include "game/player_colours.h"
+#include "game/surfaces.h"
+#include "shell/fatal.h"
+
+namespace {
+
+constexpr const char* kPaddleBitmapMessage = "Konnte Data/Player.bmp nicht laden.\n";
+constexpr int kFirstFrameHeight = 32;
+constexpr int kFrameGrowth = 8;
+
+// A surface in the display's format, black throughout, with black as its colour key; null
+// when there is no memory for it.
+SDL_Surface* createKeyedCanvas(int w, int h) {
+    SDL_Surface* blank = SDL_CreateRGBSurface(SDL_SRCCOLORKEY, w, h, 8, 0, 0, 0, 0);
+    if (blank == nullptr) {
+        return nullptr;
+    }
+    SDL_SetColorKey(blank, SDL_SRCCOLORKEY, 0);
+    SDL_Surface* canvas = SDL_DisplayFormat(blank);
+    SDL_FreeSurface(blank);
+    return canvas;
+}
+
+// Paints the two layers of the paddle picture in `full` and half of it and lays the lit layer
+// over the shaded one. Returns the new sprite, half as wide as the picture, or null when there is
+// no memory for it.
+SDL_Surface* paintPaddle(SDL_Surface* picture, const PlayerColour& full) {
+    const int half = picture->w / 2;
+    const int height = picture->h;
+    SDL_Surface* canvas = createKeyedCanvas(picture->w, height);
+    if (canvas == nullptr) {
+        return nullptr;
+    }
+    // The picture's white areas are see-through, so the colour filled in behind them shows.
+    const Uint32 shadedPixel = SDL_MapRGB(canvas->format, full.r >> 1, full.g >> 1, full.b >> 1);
+    const Uint32 litPixel = SDL_MapRGB(canvas->format, full.r, full.g, full.b);
+    SDL_Rect shadedLayer = makeRect(0, 0, half, height);
+    SDL_Rect litLayer = makeRect(half, 0, half, height);
+    SDL_FillRect(canvas, &shadedLayer, shadedPixel);
+    SDL_FillRect(canvas, &litLayer, litPixel);
+    SDL_BlitSurface(picture, nullptr, canvas, nullptr);
+
+    SDL_Surface* sprite = createKeyedCanvas(half, height);
+    if (sprite != nullptr) {
+        SDL_FillRect(sprite, nullptr, 0);
+        // The canvas's black is its colour key, so the shaded side shows wherever the lit
+        // layer is empty.
+        SDL_Rect origin = makeRect(0, 0, 0, 0);
+        SDL_BlitSurface(canvas, &shadedLayer, sprite, &origin);
+        origin = makeRect(0, 0, 0, 0);
+        SDL_BlitSurface(canvas, &litLayer, sprite, &origin);
+    }
+    SDL_FreeSurface(canvas);
+    return sprite;
+}
+
+}  // namespace
+
+void Game::buildPaddleSprite(Uint8 colour) {
+    freeSurface(paddleSprite);
+    SDL_Surface* picture = loadDisplayBitmap("Data/player.bmp", Transparent::White);
+    if (picture == nullptr) {
+        fatal(1, kPaddleBitmapMessage);
+    }
+    paddleSprite = paintPaddle(picture, playerColour(colour));
+    SDL_FreeSurface(picture);
+    if (paddleSprite == nullptr) {
+        fatal(1, kPaddleBitmapMessage);
+    }
+
+    // A new paddle starts afresh: empty, idle, under the middle lane.
+    for (Uint8& slot : paddleStack) {
+        slot = kEmpty;
+    }
+    paddleLane = kMiddleLane;
+    paddleFrame = 0;
+    dropExtending = 0;
+
+    int frameTop = 0;
+    for (int i = 0; i < kPaddleFrameCount; ++i) {
+        const int frameHeight = kFirstFrameHeight + kFrameGrowth * i;
+        paddleFrames[i] = makeRect(0, frameTop, paddleSprite->w, frameHeight);
+        frameTop += frameHeight;
+    }
+}

@@ -1,0 +1,171 @@
+// Start-up: the display, the sprites, the random generator and the whole menu tree.
+#include <SDL_ttf.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <new>
+#include <string>
+
+#include "game/font_file.h"
+#include "game/game.h"
+#include "game/menu_callbacks.h"
+#include "game/player_colours.h"
+#include "menu/menu_set.h"
+#include "menu/text.h"
+#include "shell/fatal.h"
+
+namespace {
+
+constexpr int kScreenWidth = 800;
+constexpr int kScreenHeight = 600;
+constexpr int kScreenDepth = 8;
+constexpr const char* kFontPath = "Data/boulder.ttf";
+
+// Pages of the menu tree, by their index in the menu set.
+constexpr Sint32 kDifficultyPage = 1;
+constexpr Sint32 kColourPage = 2;
+constexpr Sint32 kHighscorePage = 3;
+
+constexpr int kItemSize = 30;
+constexpr Sint16 kFirstItemRow = 200;
+constexpr Sint16 kItemSpacing = 50;
+
+// The four difficulties; the highscore page offers one table for each.
+constexpr const char* kDifficultyNames[] = {"Einfach", "Mittel", "Schwer", "benutzerdef."};
+constexpr int kDifficultyCount = sizeof(kDifficultyNames) / sizeof(kDifficultyNames[0]);
+
+Sint16 itemRow(int i) {
+    return static_cast<Sint16>(kFirstItemRow + kItemSpacing * i);
+}
+
+void buildHomePage(MenuPage& page) {
+    constexpr int kGameTitleSize = 60;
+    constexpr Sint16 kGameTitleRow = 30;
+    page.addTitle("P l i m S D L", kGameTitleSize, kDefaultPosition, kGameTitleRow);
+    const int start = page.addTextItem("Start", kDefaultPosition, itemRow(0), kItemSize);
+    page.setAction(start, ElementAction::OpenPage, kDifficultyPage);
+    page.select(static_cast<Sint8>(start));
+    const int settings = page.addTextItem("Einstellungen", kDefaultPosition, itemRow(1), kItemSize);
+    page.setAction(settings, ElementAction::OpenPage, kColourPage);
+    const int scores = page.addTextItem("Highscore", kDefaultPosition, itemRow(2), kItemSize);
+    page.setAction(scores, ElementAction::OpenPage, kHighscorePage);
+    const int quit = page.addTextItem("Beende", kDefaultPosition, itemRow(3), kItemSize);
+    page.setCallback(quit, onSetState, static_cast<Sint32>(GameState::Quitting));
+}
+
+// Sub-pages hide the home page's entries behind a black background but leave its title in view.
+void addSubPageTitle(MenuPage& page, const char* title) {
+    constexpr Sint16 kBackgroundTop = 90;
+    constexpr Sint16 kTitleRow = 100;
+    page.addRect(0, kBackgroundTop, kScreenWidth, kScreenHeight - kBackgroundTop, 0, 0, 0);
+    page.addTitle(title, kItemSize, kDefaultPosition, kTitleRow);
+}
+
+// One entry per difficulty, the first one highlighted; entry i calls `callback` with value(i).
+void addDifficultyEntries(MenuPage& page, MenuCallback callback, Sint32 (*value)(int entry)) {
+    for (int i = 0; i < kDifficultyCount; ++i) {
+        const int item =
+            page.addTextItem(kDifficultyNames[i], kDefaultPosition, itemRow(i), kItemSize);
+        page.setCallback(item, callback, value(i));
+        if (i == 0) {
+            page.select(static_cast<Sint8>(item));
+        }
+    }
+}
+
+void buildDifficultyPage(MenuPage& page) {
+    addSubPageTitle(page, "Welche Schwierigkeits-Stufe?");
+    // Every difficulty starts the same game.
+    addDifficultyEntries(page, onSetState,
+                         [](int) { return static_cast<Sint32>(GameState::Starting); });
+}
+
+void buildColourPage(MenuPage& page, Uint8 colour) {
+    constexpr Sint16 kSwatchLeft = 300;
+    constexpr Sint16 kNameLeft = 400;
+    constexpr Sint16 kSwatchDrop = 3;  // swatches sit a little lower than their names
+    constexpr Uint16 kSwatchWidth = 90;
+    constexpr Uint16 kSwatchHeight = 30;
+    addSubPageTitle(page, "Welche Spielerfarbe");
+    for (int j = 0; j < kPlayerColourCount; ++j) {
+        const PlayerColour& c = kPlayerColours[j];
+        page.addRect(kSwatchLeft, static_cast<Sint16>(itemRow(j) + kSwatchDrop), kSwatchWidth,
+                     kSwatchHeight, c.r, c.g, c.b);
+    }
+    for (int j = 0; j < kPlayerColourCount; ++j) {
+        page.addTextItem(kPlayerColours[j].name, kNameLeft, itemRow(j), kItemSize);
+    }
+    // Swatch j is element j + 1 and its name element j + 8.
+    page.select(static_cast<Sint8>(colour + kPlayerColourCount + 1));
+    for (int j = 0; j < kPlayerColourCount; ++j) {
+        page.setCallback(j + 1, onColourChosen, j);
+        page.setCallback(j + kPlayerColourCount + 1, onColourChosen, j);
+    }
+}
+
+void buildHighscorePage(MenuPage& page) {
+    addSubPageTitle(page, "Welche HighScore anzeigen");
+    addDifficultyEntries(page, onShowHighscore, [](int entry) { return Sint32{entry}; });
+}
+
+// Every character a menu text or a player's name may hold: printable ASCII and Latin-1.
+std::string printableLatin1() {
+    constexpr int kFirstAscii = 32, kLastAscii = 126, kFirstLatin1 = 160, kLastLatin1 = 255;
+    std::string characters;
+    for (int c = kFirstAscii; c <= kLastLatin1; ++c) {
+        if (c <= kLastAscii || c >= kFirstLatin1) {
+            characters += static_cast<char>(c);
+        }
+    }
+    return characters;
+}
+
+// Without the font every menu text would silently come out empty, so a font that cannot be
+// opened, or one cut short so that some of its letters are missing, ends the game here.
+void requireMenuFont() {
+    TTF_Font* font = isCompleteFontFile(kFontPath) ? TTF_OpenFont(kFontPath, kItemSize) : nullptr;
+    SDL_Surface* probe = font != nullptr
+                             ? TTF_RenderText_Blended(font, printableLatin1().c_str(), titleColour)
+                             : nullptr;
+    if (probe == nullptr) {
+        fatal(2, "Konnte Data/boulder.ttf nicht laden!\n");
+    }
+    SDL_FreeSurface(probe);
+    TTF_CloseFont(font);
+}
+
+}  // namespace
+
+void Game::setup(Uint8 colour, bool fullscreen) {
+    Uint32 flags = SDL_HWSURFACE | SDL_DOUBLEBUF;
+    if (fullscreen) {
+        flags |= SDL_FULLSCREEN;
+    }
+    screen = SDL_SetVideoMode(kScreenWidth, kScreenHeight, kScreenDepth, flags);
+    if (screen == nullptr) {
+        fatal(1, "Fehler bei Bildschirm init.!\n");
+    }
+    SDL_WM_SetCaption("PlimSDL", "PlimSDL");
+
+    // The basket's place depends on the paddle's frames, so the paddle comes first.
+    buildPaddleSprite(colour);
+    loadSheets();
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+
+    requireMenuFont();
+    menus = new (std::nothrow) MenuSet(screen, kFontPath);
+    if (menus == nullptr) {
+        fatal(1, "Konnte das Menü nicht erzeugen!\n");
+    }
+    // Each page is filled through currentPage, which is always the page created last.
+    buildHomePage(*menus->currentPage);
+    menus->addPage();
+    buildDifficultyPage(*menus->currentPage);
+    menus->addPage();
+    buildColourPage(*menus->currentPage, colour);
+    menus->addPage();
+    buildHighscorePage(*menus->currentPage);
+
+    // Drawn but not flipped: the menu shows with the first key press or click.
+    menus->draw();
+}

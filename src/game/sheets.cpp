@@ -1,0 +1,63 @@
+// The playfield's sheets: loading the tile, funnel and basket bitmaps, and releasing everything.
+#include "game/game.h"
+#include "game/surfaces.h"
+#include "menu/menu_set.h"
+#include "shell/fatal.h"
+
+namespace {
+
+constexpr int kTileFramePitch = 16;  // tile pictures stand 16 rows apart in the sheet
+constexpr int kFunnelsLeft = 25;
+constexpr int kFunnelsTop = 20;
+constexpr int kFunnelSpacing = 4;
+constexpr int kBasketLeftOfFunnels = 8;
+constexpr int kBasketBelowTallestFrame = 24;  // 16 rows under the paddle's bottom edge
+
+// A playfield sheet we cannot do without: its message and exit code 2 when it will not load.
+SDL_Surface* loadSheet(const char* path, const char* failureMessage) {
+    SDL_Surface* sheet = loadDisplayBitmap(path, Transparent::Black);
+    if (sheet == nullptr) {
+        fatal(2, failureMessage);
+    }
+    return sheet;
+}
+
+}  // namespace
+
+void Game::loadSheets() {
+    // Each sheet's rectangles are set before the next file is opened.
+    tileSheet = loadSheet("Data/steine.bmp", "Konnte Data/steine.bmp nicht laden!\n");
+    const int tileHeight = tileSheet->h / kTileColours;
+    for (int i = 0; i < kTileColours; ++i) {
+        tileFrames[i] = makeRect(0, kTileFramePitch * i, tileSheet->w, tileHeight);
+    }
+
+    funnelSheet = loadSheet("Data/trichter.bmp", "Konnte Data/trichter.bmp nicht laden!\n");
+    const int funnelWidth = funnelSheet->w / kFunnelFrameCount;
+    const int funnelHeight = funnelSheet->h;
+    for (int i = 0; i < kFunnelFrameCount; ++i) {
+        funnelFrames[i] = makeRect(i * funnelWidth, 0, funnelWidth, funnelHeight);
+    }
+    for (int lane = 0; lane < kLaneCount; ++lane) {
+        funnelPlaces[lane] = makeRect(kFunnelsLeft + lane * (funnelWidth + kFunnelSpacing),
+                                      kFunnelsTop, funnelWidth, funnelHeight);
+    }
+
+    basketSprite = loadSheet("Data/korb.bmp", "Konnte Data/korb.bmp nicht laden!\n");
+    // Below the paddle's lowest reach, so a colour change never needs to move it.
+    const int paddleReach = paddleFrames[kPaddleFrameCount - 1].h;
+    basketPlace =
+        makeRect(funnelPlaces[0].x - kBasketLeftOfFunnels,
+                 funnelPlaces[0].y + funnelPlaces[0].h + paddleReach + kBasketBelowTallestFrame,
+                 basketSprite->w, basketSprite->h);
+}
+
+void Game::releaseResources() {
+    freeSurface(highscoreScreen);
+    delete menus;
+    menus = nullptr;
+    freeSurface(paddleSprite);
+    freeSurface(funnelSheet);
+    freeSurface(basketSprite);
+    freeSurface(tileSheet);
+}

@@ -1,0 +1,29 @@
+// Small surface helpers of the game: loading its bitmaps, freeing owned surfaces, rectangles.
+#include "game/surfaces.h"
+
+SDL_Surface* loadDisplayBitmap(const char* path, Transparent transparent) {
+    // The load closes the stream itself, whether it succeeds or not; a missing file gives a null
+    // stream, which the load refuses like any unreadable one.
+    SDL_Surface* loaded = SDL_LoadBMP_RW(SDL_RWFromFile(path, "rb"), 1);
+    if (loaded == nullptr) {
+        return nullptr;
+    }
+    const Uint32 key =
+        transparent == Transparent::White ? SDL_MapRGB(loaded->format, 255, 255, 255) : 0;
+    SDL_SetColorKey(loaded, SDL_SRCCOLORKEY, key);
+    SDL_Surface* converted = SDL_DisplayFormat(loaded);  // keeps the colour key
+    SDL_FreeSurface(loaded);
+    return converted;
+}
+
+void freeSurface(SDL_Surface*& surface) {
+    if (surface != nullptr) {
+        SDL_FreeSurface(surface);
+        surface = nullptr;
+    }
+}
+
+SDL_Rect makeRect(int x, int y, int w, int h) {
+    return SDL_Rect{static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(w),
+                    static_cast<Uint16>(h)};
+}

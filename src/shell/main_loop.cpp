@@ -1,0 +1,82 @@
+// The event loop: hands SDL's events to the game and paces its tick.
+#include "shell/main_loop.h"
+
+#include "game/game.h"
+
+namespace {
+
+// A pass with nothing to do rests this long, so the idle game leaves the processor alone.
+constexpr Uint32 kIdleRestMs = 1;
+
+}  // namespace
+
+void MainLoop::run() {
+    while (pass()) {
+    }
+}
+
+bool MainLoop::pass() {
+    const bool hadEvents = dispatchEvents();
+    if (!running_) {
+        return false;
+    }
+    if (!clockStarted_) {
+        lastTick_ = SDL_GetTicks();
+        clockStarted_ = true;
+    }
+    const bool ticked = tickIfDue();
+    if (!hadEvents && !ticked) {
+        SDL_Delay(kIdleRestMs);
+    }
+    return running_;
+}
+
+bool MainLoop::dispatchEvents() {
+    bool hadEvents = false;
+    SDL_Event event;
+    // Events queued behind an Escape or a close request are still handed on.
+    while (SDL_PollEvent(&event)) {
+        dispatch(event);
+        hadEvents = true;
+    }
+    return hadEvents;
+}
+
+void MainLoop::dispatch(const SDL_Event& event) {
+    switch (event.type) {
+        case SDL_KEYDOWN:
+            if (event.key.keysym.sym == SDLK_ESCAPE) {
+                running_ = false;
+            } else {
+                game_.onKey(event.key.keysym.sym, true);
+            }
+            break;
+        case SDL_KEYUP:
+            game_.onKey(event.key.keysym.sym, false);
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+            // Every button counts, the wheel's included.
+            game_.onClick(event.button.x, event.button.y);
+            break;
+        case SDL_QUIT:
+            running_ = false;
+            break;
+        default:
+            break;
+    }
+}
+
+bool MainLoop::tickIfDue() {
+    // Without input focus the playfield stands still, and the first pass with focus ticks.
+    if ((SDL_GetAppState() & SDL_APPINPUTFOCUS) == 0) {
+        return false;
+    }
+    // Unsigned arithmetic keeps the interval right when the tick count wraps around.
+    if (SDL_GetTicks() - lastTick_ < tickInterval) {
+        return false;
+    }
+    running_ = game_.tick();
+    // Measured after the tick: late ticks are not caught up.
+    lastTick_ = SDL_GetTicks();
+    return true;
+}

@@ -1,0 +1,73 @@
+// Missing or broken data files end the real program with their message and exit code.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "game/test_art.h"
+#include "support/program_run.h"
+#include "support/work_dir.h"
+
+namespace {
+
+class DataFailureTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        writeTestArt(work.root() + "/Data");
+        work.copyData("boulder.ttf");
+    }
+
+    std::string data(const char* name) const { return work.root() + "/Data/" + name; }
+    void remove(const char* name) const { std::remove(data(name).c_str()); }
+    ProgramRun run() const { return runGame(work.root(), {}); }
+
+    WorkDir work;
+};
+
+const char* const kPaddleMessage = "Konnte Data/Player.bmp nicht laden.\n";
+
+TEST_F(DataFailureTest, MissingPaddleEndsWithCode1BeforeAnySheetIsOpened) {
+    remove("player.bmp");
+    remove("steine.bmp");  // had the sheets been loaded first, this would have been reported
+    const ProgramRun result = run();
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err, kPaddleMessage);
+}
+
+TEST_F(DataFailureTest, MissingFunnelsEndWithCode2AndTheBasketIsNeverOpened) {
+    remove("trichter.bmp");
+    remove("korb.bmp");
+    const ProgramRun result = run();
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.err, "Konnte Data/trichter.bmp nicht laden!\n");
+}
+
+TEST_F(DataFailureTest, BrokenBitmapsAreRefusedLikeMissingOnes) {
+    struct Case {
+        const char* file;
+        void (*breakIt)(const std::string&);
+        int exitCode;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"player.bmp", writeGarbage, 1, kPaddleMessage},
+        {"player.bmp", writeTruncatedBitmap, 1, kPaddleMessage},
+        {"steine.bmp", writeGarbage, 2, "Konnte Data/steine.bmp nicht laden!\n"},
+        {"korb.bmp", writeTruncatedBitmap, 2, "Konnte Data/korb.bmp nicht laden!\n"},
+    };
+    for (const Case& c : cases) {
+        writeTestArt(work.root() + "/Data");
+        c.breakIt(data(c.file));
+        const ProgramRun result = run();
+        EXPECT_EQ(result.exitCode, c.exitCode) << c.file;
+        EXPECT_EQ(result.err, c.message) << c.file;
+    }
+}
+
+TEST_F(DataFailureTest, MissingFontEndsWithCode2) {
+    remove("boulder.ttf");
+    const ProgramRun result = run();
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.err, "Konnte Data/boulder.ttf nicht laden!\n");
+}
+
+}  // namespace

@@ -1,0 +1,34 @@
+// The font check that stands between a damaged Data/boulder.ttf and empty menus.
+#include <gtest/gtest.h>
+
+#include "game/font_file.h"
+#include "support/work_dir.h"
+
+namespace {
+
+TEST(FontFile, TheGamesFontIsComplete) {
+    EXPECT_TRUE(isCompleteFontFile(repositoryDataPath("boulder.ttf").c_str()));
+}
+
+TEST(FontFile, DamagedOrForeignFilesAreNot) {
+    WorkDir work;
+    const std::string font = work.readFile(repositoryDataPath("boulder.ttf"));
+    const struct {
+        const char* what;
+        std::string bytes;
+    } cases[] = {
+        {"empty", ""},
+        {"cut to a third", font.substr(0, font.size() / 3)},
+        {"cut by one byte", font.substr(0, font.size() - 1)},
+        {"table directory only", font.substr(0, 200)},
+        {"a bitmap", work.readFile(repositoryDataPath("korb.bmp"))},
+        {"text", "this is not a font, just some words\n"},
+    };
+    for (const auto& c : cases) {
+        work.writeFile("Data/font.ttf", c.bytes);
+        EXPECT_FALSE(isCompleteFontFile("Data/font.ttf")) << c.what;
+    }
+    EXPECT_FALSE(isCompleteFontFile("Data/missing.ttf"));
+}
+
+}  // namespace

@@ -1,0 +1,89 @@
+// The event loop: what ends it, what reaches the game, and how ticks are paced.
+#include <gtest/gtest.h>
+
+#include "game/game.h"
+#include "shell/main_loop.h"
+#include "support/dummy_screen.h"
+#include "support/program_run.h"
+#include "support/work_dir.h"
+
+namespace {
+
+// The dummy display gives the loop an event queue and input focus; the game draws nothing.
+class MainLoopTest : public DummyScreenTest {
+protected:
+    void SetUp() override {
+        DummyScreenTest::SetUp();
+        g_tickCounter = 1;  // no spawn due
+        game.state = GameState::Playing;
+    }
+
+    static void pushKey(Uint8 type, SDLKey sym) {
+        SDL_Event event = {};
+        event.type = type;
+        event.key.type = type;
+        event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+        event.key.keysym.sym = sym;
+        ASSERT_EQ(SDL_PushEvent(&event), 0);
+    }
+
+    static void pushQuit() {
+        SDL_Event event = {};
+        event.type = SDL_QUIT;
+        ASSERT_EQ(SDL_PushEvent(&event), 0);
+    }
+
+    Game game;
+    MainLoop loop{game};
+};
+
+TEST_F(MainLoopTest, EscapeEndsTheLoopAfterDispatchingTheEventsQueuedBehindIt) {
+    pushKey(SDL_KEYDOWN, SDLK_RIGHT);
+    pushKey(SDL_KEYDOWN, SDLK_ESCAPE);
+    pushKey(SDL_KEYDOWN, SDLK_RIGHT);
+    EXPECT_FALSE(loop.pass());
+    EXPECT_EQ(game.paddleLane, kMiddleLane + 2);
+    EXPECT_EQ(g_tickCounter, 1u) << "no tick after Escape";
+}
+
+TEST_F(MainLoopTest, CloseRequestEndsTheLoop) {
+    pushQuit();
+    loop.run();
+    EXPECT_EQ(g_tickCounter, 1u);
+}
+
+TEST_F(MainLoopTest, KeyReleasesReachTheGameButChangeNothing) {
+    pushKey(SDL_KEYUP, SDLK_RIGHT);
+    pushKey(SDL_KEYUP, SDLK_ESCAPE);
+    EXPECT_TRUE(loop.pass()) << "releasing Escape does not end the loop";
+    EXPECT_EQ(game.paddleLane, kMiddleLane);
+}
+
+TEST_F(MainLoopTest, QuittingEndsTheLoopAtTheNextTick) {
+    game.state = GameState::Quitting;
+    loop.run();
+    EXPECT_EQ(game.state, GameState::Quitting);
+}
+
+TEST_F(MainLoopTest, TicksAreAtLeastTheIntervalApart) {
+    const Uint32 start = SDL_GetTicks();
+    while (SDL_GetTicks() - start < 8 * tickInterval) {
+        ASSERT_TRUE(loop.pass());
+    }
+    const Uint32 elapsed = SDL_GetTicks() - start;
+    const Uint32 ticks = g_tickCounter - 1;
+    EXPECT_GE(ticks, 1u);
+    EXPECT_LE(ticks, elapsed / tickInterval);
+}
+
+TEST(Program, UnusableVideoDriverEndsWithCode1AndSdlsReason) {
+    WorkDir work;
+    const ProgramRun result = runGame(work.root(), {"SDL_VIDEODRIVER=nonexistent"});
+    EXPECT_EQ(result.exitCode, 1);
+    const std::string prefix = "SDL konnte nicht initialisiert werden: ";
+    ASSERT_EQ(result.err.compare(0, prefix.size(), prefix), 0) << result.err;
+    EXPECT_GT(result.err.size(), prefix.size() + 1) << "SDL's own reason follows";
+    EXPECT_EQ(result.err.back(), '\n');
+}
+
+}  // namespace
