@@ -1,0 +1,69 @@
+// Test fixture: a private X server for the suite, a fresh working directory with the game's
+// data for every test, and the game started in it.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "e2e/game_process.h"
+#include "e2e/x_display.h"
+#include "support/work_dir.h"
+
+class EndToEndTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { display_ = new XDisplay(); }
+    static void TearDownTestSuite() {
+        delete display_;
+        display_ = nullptr;
+    }
+
+    void SetUp() override { work.copyGameData(); }
+
+    // Starts the game and waits for its window; the test fails at once if none appears.
+    GameProcess& start() {
+        process = std::make_unique<GameProcess>(work.root());
+        if (!process->waitForWindow()) {
+            ADD_FAILURE() << "no game window; the game said: " << process->errors();
+        }
+        return *process;
+    }
+
+    // Starts the game expecting it to fail at start-up; returns its exit code.
+    int startExpectingFailure() {
+        process = std::make_unique<GameProcess>(work.root());
+        return process->waitForExit(10);
+    }
+
+    // Keeps a screenshot in $PLIMSDL_E2E_SHOTS when an expectation about it failed.
+    void keep(const Screenshot& shot, const std::string& name) const;
+    // Saves a screenshot for the README as $PLIMSDL_E2E_DOCS/<name>.png, when that is set.
+    static void document(const Screenshot& shot, const std::string& name);
+
+    WorkDir work;
+    std::unique_ptr<GameProcess> process;  // the game started last
+
+private:
+    static inline XDisplay* display_ = nullptr;
+};
+
+// Where the game draws: the bands of the menu rows and of the playfield.
+namespace layout {
+constexpr int kMenuRow[] = {200, 250, 300, 350, 400, 450, 500};  // tops of the text items
+constexpr int kMenuRowHeight = 40;
+constexpr int kTileWidth = 48;
+constexpr int kTileHeight = 16;
+inline int laneX(int lane) {
+    return 33 + 68 * lane;
+}
+constexpr int kChuteTop = 60;      // below the funnel mouths
+constexpr int kChuteBottom = 290;  // above the funnels' lower ends
+constexpr int kCarriedTileTop = 340;
+constexpr int kBasketBottomCellTop = 506;
+constexpr int kPaddleBandTop = 308;
+constexpr int kPaddleBandHeight = 64;
+}  // namespace layout
+
+inline Area menuRow(int row) {
+    return Area{0, layout::kMenuRow[row], 800, layout::kMenuRowHeight};
+}

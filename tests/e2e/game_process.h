@@ -1,0 +1,45 @@
+// The real game, started under the test X server and driven with xdotool like a player would.
+#pragma once
+
+#include <sys/types.h>
+
+#include <functional>
+#include <string>
+
+#include "e2e/screenshot.h"
+
+class GameProcess {
+public:
+    // Starts build/plimsdl in `workDir` on the current DISPLAY (video driver left to SDL).
+    explicit GameProcess(const std::string& workDir);
+    // Kills the game if it still runs.
+    ~GameProcess();
+    GameProcess(const GameProcess&) = delete;
+    GameProcess& operator=(const GameProcess&) = delete;
+
+    // Waits for the window titled "PlimSDL", focuses it and notes where it is; false on timeout.
+    bool waitForWindow(double seconds = 10);
+
+    // Presses keys by xdotool's names ("Return", "Down", "space").
+    void key(const std::string& names);
+    // Clicks button 1 at a position inside the window.
+    void click(int x, int y);
+    // Asks the window to close, as the close button of a window manager would.
+    void close();
+    Screenshot shot() const;
+    // Takes screenshots until `done` holds for one, or the time is up; returns the last one.
+    Screenshot waitFor(const std::function<bool(const Screenshot&)>& done, double seconds = 5);
+
+    // The exit code once the game has ended, or -1 if it is still running after `seconds`
+    // (or was killed).
+    int waitForExit(double seconds = 5);
+    std::string errors() const;
+
+private:
+    std::string workDir_;
+    pid_t pid_ = -1;
+    std::string window_;
+};
+
+// The colour the game's 8-bit display shows for (r, g, b): the nearest of its 256 colours.
+Rgb screenColour(int r, int g, int b);

@@ -1,0 +1,131 @@
+// The menus as a player uses them: the colour page, the highscore tables, clicks through pages.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+
+#include "e2e/e2e_fixture.h"
+
+namespace {
+
+using namespace layout;
+
+const Rgb kTitle = screenColour(255, 0, 0);
+const Rgb kItem = screenColour(128, 0, 0);
+const Rgb kHighlight = screenColour(200, 0, 0);
+
+// The colour page's swatches stand at x 300 to 389, 3 rows below their names.
+Area swatch(int colour) {
+    return Area{300, layout::kMenuRow[colour] + 3, 90, 30};
+}
+Area colourName(int colour) {
+    return Area{400, layout::kMenuRow[colour], 400, kMenuRowHeight};
+}
+
+bool showsColourPage(const Screenshot& shot) {
+    return shot.count(swatch(0), screenColour(255, 0, 0)) > 2000;
+}
+
+bool showsHomePage(const Screenshot& shot) {
+    return !showsColourPage(shot) &&
+           shot.count(menuRow(0), kItem) + shot.count(menuRow(0), kHighlight) > 0 &&
+           shot.count({0, 100, 800, 40}, kTitle) == 0;
+}
+
+int countLines(const std::string& path) {
+    std::ifstream in(path);
+    int lines = 0;
+    for (std::string line; std::getline(in, line);) {
+        ++lines;
+    }
+    return lines;
+}
+
+TEST_F(EndToEndTest, ChosenColourPaintsTheNextPaddleAndStaysHighlighted) {
+    GameProcess& game = start();
+    game.key("Down Return");
+    Screenshot shot = game.waitFor(showsColourPage);
+    ASSERT_TRUE(showsColourPage(shot));
+    EXPECT_GT(shot.count(colourName(1), kHighlight), 0) << "Gr\xFCn highlighted";
+    EXPECT_EQ(shot.count(colourName(0), kHighlight), 0);
+    keep(shot, "colours");
+
+    game.click(345, swatch(2).y + 15);  // the blue swatch
+    shot = game.waitFor(showsHomePage);
+    EXPECT_TRUE(showsHomePage(shot)) << "a colour sends the menus home";
+
+    game.key("Return");  // "Einstellungen" is still the selected entry
+    shot = game.waitFor(showsColourPage);
+    EXPECT_GT(shot.count(colourName(2), kHighlight), 0) << "Blau highlighted";
+    EXPECT_EQ(shot.count(colourName(1), kHighlight), 0);
+
+    game.key("space Up Return Return");
+    shot = game.waitFor([](const Screenshot& s) {
+        return s.count({0, kPaddleBandTop, 800, kPaddleBandHeight}, screenColour(0, 0, 255)) > 50;
+    });
+    EXPECT_GT(shot.count({0, kPaddleBandTop, 800, kPaddleBandHeight}, screenColour(0, 0, 255)), 50);
+    EXPECT_EQ(shot.count({0, kPaddleBandTop, 800, kPaddleBandHeight}, screenColour(0, 255, 0)), 0);
+    keep(shot, "blue paddle");
+}
+
+TEST_F(EndToEndTest, EachHighscoreEntryShowsItsTableAndWritesItsFile) {
+    const char* const files[] = {"einfach.hsc", "mittel.hsc", "schwer.hsc", "benutzer.hsc"};
+    GameProcess& game = start();
+    game.key("Down Down Return Return");  // the highscore page, then its first entry
+    for (int table = 0; table < 4; ++table) {
+        if (table > 0) {
+            game.key("Return Down Return");  // the page again, then the next entry
+        }
+        Screenshot shot = game.waitFor([](const Screenshot& s) {
+            return s.count({0, 10, 800, 50}, kHighlight) > 0;
+        });
+        EXPECT_GT(shot.count({0, 10, 800, 50}, kHighlight), 0) << "caption of table " << table;
+        EXPECT_GT(shot.count({150, 70, 60, 32}, kHighlight), 0) << "rank 1 of table " << table;
+        EXPECT_GT(shot.count({550, 518, 100, 32}, kHighlight), 0) << "score 15 of table " << table;
+        keep(shot, files[table]);
+        if (table == 0) {
+            document(shot, "highscore");
+        }
+        for (int other = 0; other < 4; ++other) {
+            EXPECT_EQ(work.exists(std::string("Data/") + files[other]), other <= table)
+                << files[other] << " after showing table " << table;
+        }
+        EXPECT_EQ(countLines(work.root() + "/Data/" + files[table]), 15);
+
+        // Any key or click returns to the home page.
+        if (table % 2 == 0) {
+            game.key("x");
+        } else {
+            game.click(400, 300);
+        }
+        shot = game.waitFor(showsHomePage);
+        EXPECT_TRUE(showsHomePage(shot)) << "home again after table " << table;
+    }
+    game.key("Escape");
+    EXPECT_EQ(game.waitForExit(), 0);
+}
+
+TEST_F(EndToEndTest, ClickThroughASubPageReachesTheHiddenHomeEntry) {
+    GameProcess& game = start();
+    game.key("a");
+    Screenshot home =
+        game.waitFor([](const Screenshot& s) { return s.count(menuRow(1), kItem) > 0; });
+    const Area settings = home.boundsOf(menuRow(1), kItem);  // "Einstellungen"
+    ASSERT_GT(settings.w, 0);
+
+    game.key("Return");  // the difficulty page hides the home entries
+    Screenshot page = game.waitFor([](const Screenshot& s) {
+        return s.count({0, 100, 800, 40}, kTitle) > 0;
+    });
+    const Area medium = page.boundsOf(menuRow(1), kItem);  // "Mittel" on the same row
+    ASSERT_GT(medium.w, 0);
+    ASSERT_LT(settings.x + 2, medium.x - 1) << "the click must miss the page's own entry";
+    EXPECT_EQ(page.count({settings.x, settings.y, medium.x - settings.x, settings.h}, kItem), 0)
+        << "Einstellungen is hidden";
+
+    game.click(settings.x + 2, settings.y + settings.h / 2);
+    Screenshot colours = game.waitFor(showsColourPage);
+    EXPECT_TRUE(showsColourPage(colours)) << "the hidden entry opened the colour page";
+}
+
+}  // namespace

@@ -1,0 +1,240 @@
+// A whole game as a player plays it: menu, start, tiles falling, catching, dropping, Escape.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+#include <vector>
+
+#include "e2e/e2e_fixture.h"
+
+namespace {
+
+using namespace layout;
+
+const Rgb kTitle = screenColour(255, 0, 0);
+const Rgb kItem = screenColour(128, 0, 0);
+const Rgb kHighlight = screenColour(200, 0, 0);
+const Rgb kGreen = screenColour(0, 255, 0);
+
+// The lane whose chute shows a falling tile, or -1.
+int laneWithTile(const Screenshot& shot) {
+    for (int lane = 0; lane < 5; ++lane) {
+        if (shot.nonBlack({laneX(lane), kChuteTop, kTileWidth, kChuteBottom - kChuteTop}) > 0) {
+            return lane;
+        }
+    }
+    return -1;
+}
+
+// The top row of the tile falling in `lane`'s chute, or -1.
+int tileTop(const Screenshot& shot, int lane) {
+    for (int y = kChuteTop; y < kChuteBottom; ++y) {
+        if (shot.nonBlack({laneX(lane), y, kTileWidth, 1}) > 0) {
+            return y;
+        }
+    }
+    return -1;
+}
+
+using Block = std::vector<Rgb>;
+
+Block blockAt(const Screenshot& shot, int x, int y) {
+    Block block;
+    for (int row = 0; row < kTileHeight; ++row) {
+        for (int column = 0; column < kTileWidth; ++column) {
+            block.push_back(shot.at(x + column, y + row));
+        }
+    }
+    return block;
+}
+
+// How many pixels of the tile-sized area at (x, y) show the tile `block`.
+int pixelsOfTile(const Screenshot& shot, int x, int y, const Block& block) {
+    int matching = 0;
+    for (int row = 0; row < kTileHeight; ++row) {
+        for (int column = 0; column < kTileWidth; ++column) {
+            const Rgb& pixel = block[row * kTileWidth + column];
+            matching += !pixel.isBlack() && shot.at(x + column, y + row) == pixel;
+        }
+    }
+    return matching;
+}
+
+// The horizontal middle of the paddle's lit colour, or -1.
+int paddleCentre(const Screenshot& shot, Rgb colour) {
+    const Area found = shot.boundsOf({0, kPaddleBandTop, 800, kPaddleBandHeight}, colour);
+    return found.w == 0 ? -1 : found.x + found.w / 2;
+}
+
+TEST_F(EndToEndTest, TypicalRunFromMenuToCatchAndDrop) {
+    GameProcess& game = start();
+
+    // The first key shows the home page, "Start" highlighted.
+    game.key("a");
+    Screenshot shot = game.waitFor([](const Screenshot& s) {
+        return s.count({0, 0, 800, 100}, kTitle) > 0;
+    });
+    EXPECT_GT(shot.count(menuRow(0), kHighlight), 0) << "Start highlighted";
+    EXPECT_EQ(shot.count(menuRow(1), kHighlight), 0);
+    EXPECT_GT(shot.count(menuRow(1), kItem), 0) << "Einstellungen shown";
+    keep(shot, "home");
+    document(shot, "menu");
+
+    // Return opens the difficulty page, whose title stands at y 100.
+    game.key("Return");
+    shot = game.waitFor([](const Screenshot& s) { return s.count({0, 100, 800, 40}, kTitle) > 0; });
+    EXPECT_GT(shot.count({0, 100, 800, 40}, kTitle), 0);
+    keep(shot, "difficulty");
+
+    // Return starts the game: the playfield appears and the first tile falls.
+    game.key("Return");
+    shot = game.waitFor([](const Screenshot& s) { return laneWithTile(s) >= 0; });
+    const int lane = laneWithTile(shot);
+    ASSERT_GE(lane, 0) << "no tile falls";
+    EXPECT_GT(paddleCentre(shot, kGreen), 0) << "the green paddle";
+    const int firstTop = tileTop(shot, lane);
+    shot = game.waitFor([&](const Screenshot& s) { return tileTop(s, lane) > firstTop + 40; });
+    EXPECT_GT(tileTop(shot, lane), firstTop + 40) << "the tile falls";
+    const Block tile = blockAt(shot, laneX(lane), tileTop(shot, lane));
+    keep(shot, "falling");
+
+    // Right moves the paddle one lane.
+    const int before = paddleCentre(shot, kGreen);
+    game.key("Right");
+    shot = game.waitFor([&](const Screenshot& s) { return paddleCentre(s, kGreen) != before; });
+    EXPECT_EQ(paddleCentre(shot, kGreen) - before, 68);
+
+    // Under the tile's lane the paddle catches it...
+    const int moves = lane - 3;
+    for (int i = 0; i < std::abs(moves); ++i) {
+        game.key(moves > 0 ? "Right" : "Left");
+    }
+    shot = game.waitFor(
+        [&](const Screenshot& s) {
+            return pixelsOfTile(s, laneX(lane), kCarriedTileTop, tile) >
+                   kTileWidth * kTileHeight / 2;
+        },
+        6);
+    EXPECT_GT(pixelsOfTile(shot, laneX(lane), kCarriedTileTop, tile), kTileWidth * kTileHeight / 2)
+        << "the tile rides on the paddle";
+    keep(shot, "caught");
+    const int basketBefore = pixelsOfTile(shot, laneX(lane), kBasketBottomCellTop, tile);
+
+    // ...and Space drops it into the basket column below.
+    game.key("space");
+    shot = game.waitFor([&](const Screenshot& s) {
+        return pixelsOfTile(s, laneX(lane), kBasketBottomCellTop, tile) > basketBefore + 100;
+    });
+    EXPECT_GT(pixelsOfTile(shot, laneX(lane), kBasketBottomCellTop, tile), basketBefore + 100)
+        << "the tile lies in the basket";
+    keep(shot, "dropped");
+
+    game.key("Escape");
+    EXPECT_EQ(game.waitForExit(), 0);
+}
+
+// A tile whose top has come this far lands within a second.
+constexpr int kLandingSoon = 250;
+
+// The lane the paddle stands under, from where its lit colour is drawn, or -1.
+int paddleLane(const Screenshot& shot, Rgb colour) {
+    const int centre = paddleCentre(shot, colour);
+    return centre < 0 ? -1 : (centre - 57 + 34) / 68;
+}
+
+// The lane of the falling tile nearest the paddle, or -1.
+int lowestTileLane(const Screenshot& shot) {
+    int lowest = -1, lowestTop = -1;
+    for (int lane = 0; lane < 5; ++lane) {
+        const int top = tileTop(shot, lane);
+        if (top > lowestTop) {
+            lowest = lane;
+            lowestTop = top;
+        }
+    }
+    return lowest;
+}
+
+// A carried tile fills its slot and stays put; a tile falling past the slot moves on between
+// two screenshots a tick or more apart.
+bool carries(const Screenshot& earlier, const Screenshot& now, int lane, int slot) {
+    const int top = kCarriedTileTop - kTileHeight * slot;
+    const Area place = {laneX(lane), top, kTileWidth, kTileHeight};
+    return now.nonBlack(place) == kTileWidth * kTileHeight &&
+           blockAt(now, place.x, place.y) == blockAt(earlier, place.x, place.y);
+}
+
+TEST_F(EndToEndTest, PaddleStacksCaughtTilesAndFillsTheBasket) {
+    GameProcess& game = start();
+    game.key("Return Return");
+    const Area basket = {17, 388, 352, 140};
+    Screenshot shot = game.waitFor([&](const Screenshot& s) { return s.nonBlack(basket) > 1000; });
+    const int emptyBasket = shot.nonBlack(basket);
+
+    // Stand under the lowest falling tile; with two tiles on the paddle drop one, then fill it.
+    // A tile about to land is soon out of sight behind the paddle's own, so stay put for it.
+    using Clock = std::chrono::steady_clock;
+    bool dropped = false;
+    int heldLane = -1;
+    Clock::time_point holdUntil;
+    const auto deadline = Clock::now() + std::chrono::seconds(30);
+    while (Clock::now() < deadline) {
+        const Screenshot earlier = game.shot();
+        std::this_thread::sleep_for(std::chrono::milliseconds(90));
+        shot = game.shot();
+        const int lane = paddleLane(shot, kGreen);
+        if (lane < 0) {
+            continue;
+        }
+        if (dropped && carries(earlier, shot, lane, 2)) {
+            break;
+        }
+        if (!dropped && carries(earlier, shot, lane, 1)) {
+            game.key("space");
+            dropped = true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(400));  // the paddle reaches out
+            continue;
+        }
+        int target = lowestTileLane(shot);
+        if (target >= 0 && tileTop(shot, target) >= kLandingSoon) {
+            heldLane = target;
+            holdUntil = Clock::now() + std::chrono::milliseconds(900);
+        }
+        if (Clock::now() < holdUntil) {
+            target = heldLane;
+        }
+        if (target >= 0 && target != lane) {
+            game.key(target > lane ? "Right" : "Left");
+        }
+    }
+    const int lane = paddleLane(shot, kGreen);
+    EXPECT_TRUE(dropped) << "two tiles were caught";
+    EXPECT_EQ(shot.nonBlack(
+                  {laneX(lane), kCarriedTileTop - 2 * kTileHeight, kTileWidth, 2 * kTileHeight}),
+              2 * kTileWidth * kTileHeight)
+        << "three tiles ride on the paddle";
+    EXPECT_GT(shot.nonBlack(basket), emptyBasket + 300) << "one tile lies in the basket";
+    shot = game.waitFor([](const Screenshot& s) { return lowestTileLane(s) >= 0; });
+    EXPECT_GE(lowestTileLane(shot), 0) << "tiles keep falling";
+    keep(shot, "stacked");
+    document(shot, "playing");
+
+    game.key("Escape");
+    EXPECT_EQ(game.waitForExit(), 0);
+}
+
+TEST_F(EndToEndTest, BeendeEndsTheProgram) {
+    GameProcess& game = start();
+    game.key("Down Down Down Return");
+    EXPECT_EQ(game.waitForExit(), 0);
+    EXPECT_EQ(game.errors(), "");
+}
+
+TEST_F(EndToEndTest, ClosingTheWindowEndsTheProgram) {
+    GameProcess& game = start();
+    game.key("Return Return");
+    game.close();
+    EXPECT_EQ(game.waitForExit(), 0);
+}
+
+}  // namespace
