@@ -26,7 +26,7 @@ stop_xvfb() {
 wait_for_game_window() {
     local window tries
     for tries in $(seq 200); do
-        window=$(xdotool search --onlyvisible --name '^PlimSDL$' 2>/dev/null | head -n 1)
+        window=$(xdotool search --onlyvisible --name '^PlimSDL$' 2>/dev/null | head -n 1 || true)
         if [ -n "$window" ]; then
             timeout 5 xdotool windowfocus --sync "$window" 2>/dev/null || true
             echo "$window"
