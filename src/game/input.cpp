@@ -28,6 +28,15 @@ void movePaddle(Uint8& lane, SDLKey sym) {
     }
 }
 
+// Any key or click puts the highscore view away and shows the home page.
+void closeHighscoreView(Game& game) {
+    if (game.menus != nullptr) {
+        game.menus->goHome();
+    }
+    game.state = GameState::Menu;
+    game.render();
+}
+
 }  // namespace
 
 void Game::onKey(SDLKey sym, bool pressed) {
@@ -57,11 +66,7 @@ void Game::onKey(SDLKey sym, bool pressed) {
             }
             break;
         case GameState::ShowingHighscore:
-            if (menus != nullptr) {
-                menus->goHome();
-            }
-            state = GameState::Menu;
-            render();
+            closeHighscoreView(*this);
             break;
         default:
             break;
@@ -77,11 +82,7 @@ void Game::onClick(Uint16 x, Uint16 y) {
             render();
             break;
         case GameState::ShowingHighscore:
-            if (menus != nullptr) {
-                menus->goHome();
-            }
-            state = GameState::Menu;
-            render();
+            closeHighscoreView(*this);
             break;
         default:
             // The paddle is steered with the keyboard only.

@@ -76,3 +76,9 @@ void writeTruncatedBitmap(const std::string& path) {
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes.substr(0, bytes.size() / 2);
 }
+
+void writePlainPicture(const std::string& path, int w, int h) {
+    SDL_Surface* picture = createPicture(w, h);
+    fill(picture, 0, 0, w, h, kTestPaddleTrim);
+    save(picture, path);
+}

@@ -25,3 +25,6 @@ void writeTestPaddle(const std::string& path, int width);
 // A file that is not a picture at all, and a real BMP cut short.
 void writeGarbage(const std::string& path);
 void writeTruncatedBitmap(const std::string& path);
+
+// A picture of the given size in one colour, written as a BMP.
+void writePlainPicture(const std::string& path, int w, int h);
