@@ -6,17 +6,6 @@ namespace {
 
 constexpr Uint32 kBlack = 0;
 
-// Playfield layout, in pixels.
-constexpr int kTileInset = 8;          // lane and basket tiles stand this far right of a funnel
-constexpr int kTileRaise = 8;          // a tile in cell 0 starts this far above the funnels
-constexpr int kCellHeight = 4;         // a tile falls one cell a tick
-constexpr int kPaddleOverhang = 16;    // the paddle reaches this far left of its funnel
-constexpr int kPaddleGap = 8;          // between the tallest paddle frame and the funnels
-constexpr int kCarriedTileInset = 24;  // carried tiles sit centred on the paddle
-constexpr int kCarriedTilePitch = 16;
-constexpr int kBasketBottomCell = 118;  // top of a column's bottom tile below the basket's top
-constexpr int kBasketCellPitch = 28;
-
 }  // namespace
 
 void Game::render() {
@@ -88,8 +77,7 @@ void Game::drawTiles() {
     for (int column = 0; column < kLaneCount; ++column) {
         place.x = static_cast<Sint16>(funnelPlaces[column].x + kTileInset);
         for (int cell = 0; cell < kBasketDepth; ++cell) {
-            drawTile(bin[column][cell],
-                     basketPlace.y + kBasketBottomCell - kBasketCellPitch * cell);
+            drawTile(bin[column][cell], basketPlace.y + basketCellOffset(cell));
         }
     }
 }

@@ -3,19 +3,11 @@
 
 #include <SDL.h>
 
+#include "game/playfield.h"
+
 class MenuSet;
 
-// Playfield dimensions.
-constexpr int kLaneCount = 5;      // lanes, funnels and basket columns, 0 (left) to 4 (right)
-constexpr int kCellsPerLane = 82;  // cell 0 at the funnel, cell 81 at the paddle
-constexpr int kLastCell = kCellsPerLane - 1;
-constexpr int kPaddleSlots = 3;       // slot 0 at the bottom, dropped first
-constexpr int kBasketDepth = 5;       // cell 0 at the bottom of a column
-constexpr int kTileColours = 8;       // colours 1 to 8; 0 is an empty cell
-constexpr int kPaddleFrameCount = 5;  // drop animation frames 0 (idle) to 4 (tile released)
-constexpr int kFunnelFrameCount = 3;
 constexpr int kSpawnPeriod = 50;  // Playing ticks between two new tiles
-constexpr int kMiddleLane = 2;
 
 constexpr Uint8 kEmpty = 0;
 

@@ -7,8 +7,6 @@
 namespace {
 
 constexpr const char* kPaddleBitmapMessage = "Konnte Data/Player.bmp nicht laden.\n";
-constexpr int kFirstFrameHeight = 32;
-constexpr int kFrameGrowth = 8;
 
 // A surface in the display's format, black throughout, with black as its colour key; null
 // when there is no memory for it.
@@ -78,10 +76,7 @@ void Game::buildPaddleSprite(Uint8 colour) {
     paddleFrame = 0;
     dropExtending = 0;
 
-    int frameTop = 0;
     for (int i = 0; i < kPaddleFrameCount; ++i) {
-        const int frameHeight = kFirstFrameHeight + kFrameGrowth * i;
-        paddleFrames[i] = makeRect(0, frameTop, paddleSprite->w, frameHeight);
-        frameTop += frameHeight;
+        paddleFrames[i] = makeRect(0, paddleFrameTop(i), paddleSprite->w, paddleFrameHeight(i));
     }
 }

@@ -6,13 +6,6 @@
 
 namespace {
 
-constexpr int kTileFramePitch = 16;  // tile pictures stand 16 rows apart in the sheet
-constexpr int kFunnelsLeft = 25;
-constexpr int kFunnelsTop = 20;
-constexpr int kFunnelSpacing = 4;
-constexpr int kBasketLeftOfFunnels = 8;
-constexpr int kBasketBelowTallestFrame = 24;  // 16 rows under the paddle's bottom edge
-
 // A playfield sheet we cannot do without: its message and exit code 2 when it will not load.
 SDL_Surface* loadSheet(const char* path, const char* failureMessage) {
     SDL_Surface* sheet = loadDisplayBitmap(path, Transparent::Black);

@@ -2,13 +2,13 @@
 #include <gtest/gtest.h>
 
 #include "data/bitmap.h"
-#include "data/playfield_geometry.h"
-
-using namespace geometry;
+#include "game/playfield.h"
 
 namespace {
 
 constexpr int kCarriedTileWidth = 48;
+// The tray is the bottom of every frame, below carried slot 0.
+constexpr int kTrayRows = kCarriedTilePitch;
 
 class ArtworkPaddleBitmap : public ::testing::Test {
 protected:
@@ -25,15 +25,15 @@ protected:
 
 TEST_F(ArtworkPaddleBitmap, HasTwoLayersWithRoomForFiveFrames) {
     EXPECT_EQ(paddle.width() % 2, 0);
-    EXPECT_GE(paddle.height(), kPaddleRows);
+    EXPECT_GE(paddle.height(), paddleFrameTop(kPaddleFrameCount));
 }
 
 TEST_F(ArtworkPaddleBitmap, CarriedTilesSitInTheMiddle) {
-    EXPECT_EQ(layerWidth() - kCarryInset - kCarriedTileWidth, kCarryInset);
+    EXPECT_EQ(layerWidth() - kCarriedTileInset - kCarriedTileWidth, kCarriedTileInset);
 }
 
 TEST_F(ArtworkPaddleBitmap, EveryFrameHasATrayInItsBottomRows) {
-    for (int frame = 0; frame < kPaddleFrames; ++frame) {
+    for (int frame = 0; frame < kPaddleFrameCount; ++frame) {
         const int trayTop = paddleFrameTop(frame) + paddleFrameHeight(frame) - kTrayRows;
         for (int layer = 0; layer < 2; ++layer) {
             EXPECT_GT(paddle.opaqueIn(layerLeft(layer), trayTop, layerWidth(), kTrayRows), 0)
@@ -43,7 +43,7 @@ TEST_F(ArtworkPaddleBitmap, EveryFrameHasATrayInItsBottomRows) {
 }
 
 TEST_F(ArtworkPaddleBitmap, BothLayersMarkThePlayerColourInWhiteInEveryFrame) {
-    for (int frame = 0; frame < kPaddleFrames; ++frame) {
+    for (int frame = 0; frame < kPaddleFrameCount; ++frame) {
         for (int layer = 0; layer < 2; ++layer) {
             EXPECT_GT(paddle.whiteIn(layerLeft(layer), paddleFrameTop(frame), layerWidth(),
                                      paddleFrameHeight(frame)),
@@ -59,7 +59,7 @@ TEST_F(ArtworkPaddleBitmap, LitPaintOnlyBrightensTheShadedBody) {
     int lit = 0;
     int shaded = 0;
     int litOffBody = 0;
-    for (int y = 0; y < kPaddleRows; ++y) {
+    for (int y = 0; y < paddleFrameTop(kPaddleFrameCount); ++y) {
         for (int x = 0; x < layerWidth(); ++x) {
             const bool litWhite = paddle.white(layerLeft(1) + x, y);
             const bool shadedWhite = paddle.white(x, y);
@@ -75,7 +75,7 @@ TEST_F(ArtworkPaddleBitmap, LitPaintOnlyBrightensTheShadedBody) {
 TEST_F(ArtworkPaddleBitmap, DropFramesChangeThePaddle) {
     // Frames are drawn bottom-aligned on screen, so compare them row by row from the bottom.
     const int restBottom = paddleFrameTop(0) + paddleFrameHeight(0) - 1;
-    for (int frame = 1; frame < kPaddleFrames; ++frame) {
+    for (int frame = 1; frame < kPaddleFrameCount; ++frame) {
         const int bottom = paddleFrameTop(frame) + paddleFrameHeight(frame) - 1;
         int differing = paddle.opaqueIn(0, paddleFrameTop(frame), layerWidth(),
                                         paddleFrameHeight(frame) - paddleFrameHeight(0));

@@ -6,9 +6,7 @@
 #include <tuple>
 
 #include "data/bitmap.h"
-#include "data/playfield_geometry.h"
-
-using namespace geometry;
+#include "game/playfield.h"
 
 namespace {
 
@@ -19,7 +17,7 @@ std::tuple<int, int, int> key(SDL_Color c) {
 // The colour covering most of a tile picture: its face.
 std::tuple<int, int, int> mainColour(const Bitmap& sheet, int top) {
     std::map<std::tuple<int, int, int>, int> counts;
-    for (int y = top; y < top + kTileRowStep; ++y) {
+    for (int y = top; y < top + kTileFramePitch; ++y) {
         for (int x = 0; x < sheet.width(); ++x) {
             ++counts[key(sheet.colour(x, y))];
         }
@@ -50,17 +48,17 @@ TEST(ArtworkTileSheet, HoldsEightSixteenRowFramesAsWideAsTheChute) {
     const Bitmap tiles("steine.bmp");
     const Bitmap funnels("trichter.bmp");
     ASSERT_TRUE(tiles.loaded() && funnels.loaded()) << SDL_GetError();
-    EXPECT_EQ(tiles.height(), kTileFrames * kTileRowStep);
-    EXPECT_EQ(tiles.width(), funnels.width() / kFunnelFrames - 2 * kChuteInset);
+    EXPECT_EQ(tiles.height(), kTileColours * kTileFramePitch);
+    EXPECT_EQ(tiles.width(), funnels.width() / kFunnelFrameCount - 2 * kTileInset);
 }
 
 TEST(ArtworkTileSheet, EveryFrameIsDrawnSolid) {
     const Bitmap tiles("steine.bmp");
     ASSERT_TRUE(tiles.loaded()) << SDL_GetError();
-    const int area = tiles.width() * kTileRowStep;
-    for (int frame = 0; frame < kTileFrames; ++frame) {
+    const int area = tiles.width() * kTileFramePitch;
+    for (int frame = 0; frame < kTileColours; ++frame) {
         // Nearly every pixel opaque: a block, not an outline.
-        EXPECT_GT(tiles.opaqueIn(0, frame * kTileRowStep, tiles.width(), kTileRowStep),
+        EXPECT_GT(tiles.opaqueIn(0, frame * kTileFramePitch, tiles.width(), kTileFramePitch),
                   area * 9 / 10)
             << "colour " << frame + 1;
     }
@@ -70,18 +68,18 @@ TEST(ArtworkTileSheet, EightColoursHaveDifferentFaces) {
     const Bitmap tiles("steine.bmp");
     ASSERT_TRUE(tiles.loaded()) << SDL_GetError();
     std::set<std::tuple<int, int, int>> faces;
-    for (int frame = 0; frame < kTileFrames; ++frame) {
-        faces.insert(mainColour(tiles, frame * kTileRowStep));
+    for (int frame = 0; frame < kTileColours; ++frame) {
+        faces.insert(mainColour(tiles, frame * kTileFramePitch));
     }
-    EXPECT_EQ(faces.size(), static_cast<size_t>(kTileFrames));
+    EXPECT_EQ(faces.size(), static_cast<size_t>(kTileColours));
 }
 
 TEST(ArtworkFunnelSheet, HoldsThreeDifferentPicturesSideBySide) {
     const Bitmap funnels("trichter.bmp");
     ASSERT_TRUE(funnels.loaded()) << SDL_GetError();
-    ASSERT_EQ(funnels.width() % kFunnelFrames, 0);
-    const int fw = funnels.width() / kFunnelFrames;
-    for (int frame = 0; frame < kFunnelFrames; ++frame) {
+    ASSERT_EQ(funnels.width() % kFunnelFrameCount, 0);
+    const int fw = funnels.width() / kFunnelFrameCount;
+    for (int frame = 0; frame < kFunnelFrameCount; ++frame) {
         EXPECT_GT(funnels.opaqueIn(frame * fw, 0, fw, funnels.height()), 0) << "picture " << frame;
     }
     EXPECT_FALSE(sameColumnOfPixels(funnels, 0, fw, fw));
@@ -92,20 +90,20 @@ TEST(ArtworkFunnelSheet, HoldsThreeDifferentPicturesSideBySide) {
 TEST(ArtworkFunnelSheet, HeightLetsTheTileLeavingTheLastCellLandOnThePaddle) {
     const Bitmap funnels("trichter.bmp");
     ASSERT_TRUE(funnels.loaded()) << SDL_GetError();
-    const int nextStepTop = laneCellTop(kLastLaneCell) + kCellStep;
-    EXPECT_EQ(nextStepTop, carrySlotTop(funnels.height()));
+    const int nextStepTop = laneCellTop(kLastCell) + kCellHeight;
+    EXPECT_EQ(nextStepTop, paddleBottom(funnels.height()) - 2 * kCarriedTilePitch);
 }
 
 TEST(ArtworkFunnelSheet, ChuteIsOpenWhereTilesFallBelowTheMouthLip) {
     const Bitmap funnels("trichter.bmp");
     ASSERT_TRUE(funnels.loaded()) << SDL_GetError();
-    const int fw = funnels.width() / kFunnelFrames;
-    const int tileWidth = fw - 2 * kChuteInset;
+    const int fw = funnels.width() / kFunnelFrameCount;
+    const int tileWidth = fw - 2 * kTileInset;
     // Only the hopper's lip may cross the chute, and it must be thinner than half a tile so a
     // tile passing behind it never disappears.
-    const int lipRows = kTileRowStep / 2;
-    for (int frame = 0; frame < kFunnelFrames; ++frame) {
-        EXPECT_EQ(funnels.opaqueIn(frame * fw + kChuteInset, lipRows, tileWidth,
+    const int lipRows = kTileFramePitch / 2;
+    for (int frame = 0; frame < kFunnelFrameCount; ++frame) {
+        EXPECT_EQ(funnels.opaqueIn(frame * fw + kTileInset, lipRows, tileWidth,
                                    funnels.height() - lipRows),
                   0)
             << "picture " << frame;
@@ -116,24 +114,24 @@ TEST(ArtworkBasket, SpansTheFiveColumnsAndTheBottomCell) {
     const Bitmap funnels("trichter.bmp");
     const Bitmap basket("korb.bmp");
     ASSERT_TRUE(funnels.loaded() && basket.loaded()) << SDL_GetError();
-    const int pitch = funnels.width() / kFunnelFrames + kLaneGap;
-    const int tileWidth = funnels.width() / kFunnelFrames - 2 * kChuteInset;
+    const int pitch = funnels.width() / kFunnelFrameCount + kFunnelSpacing;
+    const int tileWidth = funnels.width() / kFunnelFrameCount - 2 * kTileInset;
     const int lastColumnRight =
-        kBasketLeftOfFunnel + kChuteInset + (kLanes - 1) * pitch + tileWidth;
+        kBasketLeftOfFunnels + kTileInset + (kLaneCount - 1) * pitch + tileWidth;
     EXPECT_GE(basket.width(), lastColumnRight);
-    EXPECT_GE(basket.height(), basketCellTop(0) + kTileRowStep);
+    EXPECT_GE(basket.height(), basketCellOffset(0) + kTileFramePitch);
 }
 
 TEST(ArtworkBasket, EveryCellShowsTheTileBehindIt) {
     const Bitmap funnels("trichter.bmp");
     const Bitmap basket("korb.bmp");
     ASSERT_TRUE(funnels.loaded() && basket.loaded()) << SDL_GetError();
-    const int pitch = funnels.width() / kFunnelFrames + kLaneGap;
-    const int tileWidth = funnels.width() / kFunnelFrames - 2 * kChuteInset;
-    for (int column = 0; column < kLanes; ++column) {
-        const int left = kBasketLeftOfFunnel + kChuteInset + column * pitch;
-        for (int cell = 0; cell < kBasketCells; ++cell) {
-            EXPECT_EQ(basket.opaqueIn(left, basketCellTop(cell), tileWidth, kTileRowStep), 0)
+    const int pitch = funnels.width() / kFunnelFrameCount + kFunnelSpacing;
+    const int tileWidth = funnels.width() / kFunnelFrameCount - 2 * kTileInset;
+    for (int column = 0; column < kLaneCount; ++column) {
+        const int left = kBasketLeftOfFunnels + kTileInset + column * pitch;
+        for (int cell = 0; cell < kBasketDepth; ++cell) {
+            EXPECT_EQ(basket.opaqueIn(left, basketCellOffset(cell), tileWidth, kTileFramePitch), 0)
                 << "column " << column << ", cell " << cell;
         }
     }
@@ -143,7 +141,7 @@ TEST(ArtworkBasket, DrawsAFrameAroundTheCells) {
     const Bitmap basket("korb.bmp");
     ASSERT_TRUE(basket.loaded()) << SDL_GetError();
     // The strip left of the first column and the rows below the bottom cell hold the crate.
-    EXPECT_GT(basket.opaqueIn(0, 0, kBasketLeftOfFunnel + kChuteInset, basket.height()), 0);
-    const int floorTop = basketCellTop(0) + kTileRowStep;
+    EXPECT_GT(basket.opaqueIn(0, 0, kBasketLeftOfFunnels + kTileInset, basket.height()), 0);
+    const int floorTop = basketCellOffset(0) + kTileFramePitch;
     EXPECT_GT(basket.opaqueIn(0, floorTop, basket.width(), basket.height() - floorTop), 0);
 }
