@@ -8,16 +8,25 @@ namespace {
 
 constexpr const char* kPaddleBitmapMessage = "Konnte Data/Player.bmp nicht laden.\n";
 
+constexpr Uint32 kTransparent = 0;  // black, the colour key of both canvases
+
 // A surface in the display's format, black throughout, with black as its colour key; null
-// when there is no memory for it.
+// when there is no memory for it. The key and the black are set again after the conversion:
+// the conversion carries them over by the colour that pixel value 0 has in the new surface's
+// palette, and that palette starts all black on classic SDL 1.2 but all white on sdl12-compat,
+// where the canvas would come out white with white as its key.
 SDL_Surface* createKeyedCanvas(int w, int h) {
     SDL_Surface* blank = SDL_CreateRGBSurface(SDL_SRCCOLORKEY, w, h, 8, 0, 0, 0, 0);
     if (blank == nullptr) {
         return nullptr;
     }
-    SDL_SetColorKey(blank, SDL_SRCCOLORKEY, 0);
+    SDL_SetColorKey(blank, SDL_SRCCOLORKEY, kTransparent);
     SDL_Surface* canvas = SDL_DisplayFormat(blank);
     SDL_FreeSurface(blank);
+    if (canvas != nullptr) {
+        SDL_SetColorKey(canvas, SDL_SRCCOLORKEY, kTransparent);
+        SDL_FillRect(canvas, nullptr, kTransparent);
+    }
     return canvas;
 }
 
@@ -42,7 +51,6 @@ SDL_Surface* paintPaddle(SDL_Surface* picture, const PlayerColour& full) {
 
     SDL_Surface* sprite = createKeyedCanvas(half, height);
     if (sprite != nullptr) {
-        SDL_FillRect(sprite, nullptr, 0);
         // The canvas's black is its colour key, so the shaded side shows wherever the lit
         // layer is empty.
         SDL_Rect origin = makeRect(0, 0, 0, 0);
