@@ -6,6 +6,7 @@
 #include <new>
 #include <string>
 
+#include "game/display.h"
 #include "game/font_file.h"
 #include "game/game.h"
 #include "game/menu_callbacks.h"
@@ -16,9 +17,6 @@
 
 namespace {
 
-constexpr int kScreenWidth = 800;
-constexpr int kScreenHeight = 600;
-constexpr int kScreenDepth = 8;
 constexpr const char* kFontPath = "Data/boulder.ttf";
 
 // Pages of the menu tree, by their index in the menu set.
@@ -141,7 +139,7 @@ void Game::setup(Uint8 colour, bool fullscreen) {
     if (fullscreen) {
         flags |= SDL_FULLSCREEN;
     }
-    screen = SDL_SetVideoMode(kScreenWidth, kScreenHeight, kScreenDepth, flags);
+    screen = openGameScreen(flags);
     if (screen == nullptr) {
         fatal(1, "Fehler bei Bildschirm init.!\n");
     }

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "game/display.h"
 #include "game/game.h"
 #include "shell/main_loop.h"
 
@@ -16,6 +17,7 @@ constexpr bool kFullscreen = false;
 }  // namespace
 
 int main(int, char**) {
+    preferSoftwarePresentation();
     if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0) {
         std::fprintf(stderr, "SDL konnte nicht initialisiert werden: %s\n", SDL_GetError());
         std::exit(1);

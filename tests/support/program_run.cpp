@@ -35,7 +35,11 @@ ProgramRun runGame(const std::string& workDir, const std::vector<std::string>& e
         dup2(out, STDOUT_FILENO);
         dup2(err, STDERR_FILENO);
         for (const std::string& setting : environment) {
-            putenv(const_cast<char*>(setting.c_str()));
+            if (setting.find('=') == std::string::npos) {
+                unsetenv(setting.c_str());
+            } else {
+                putenv(const_cast<char*>(setting.c_str()));
+            }
         }
         execl(PLIMSDL_BINARY, PLIMSDL_BINARY, static_cast<char*>(nullptr));
         _exit(127);
