@@ -39,7 +39,8 @@ bool isNamedIn(const char* driver, const char* requested) {
     const std::size_t length = std::strlen(driver);
     const char* name = requested;
     while (name != nullptr) {
-        if (strncasecmp(name, driver, length) == 0 && (name[length] == '\0' || name[length] == ',')) {
+        if (strncasecmp(name, driver, length) == 0 &&
+            (name[length] == '\0' || name[length] == ',')) {
             return true;
         }
         name = std::strchr(name, ',');

@@ -20,10 +20,10 @@ TEST(Display, OnlyDriversThatShowNothingAndWereNotAskedForAreRefused) {
         bool refused;
     };
     const Case cases[] = {
-        {"caca", nullptr, true},       {"offscreen", nullptr, true},
-        {"aalib", "x11", true},        {"dummy", "dummyish", true},
-        {"dummy", "dummy", false},     {"offscreen", "x11,OFFSCREEN", false},
-        {"x11", nullptr, false},       {"wayland", nullptr, false},
+        {"caca", nullptr, true},   {"offscreen", nullptr, true},
+        {"aalib", "x11", true},    {"dummy", "dummyish", true},
+        {"dummy", "dummy", false}, {"offscreen", "x11,OFFSCREEN", false},
+        {"x11", nullptr, false},   {"wayland", nullptr, false},
         {"fbcon", "", false},
     };
     for (const Case& c : cases) {
