@@ -3,6 +3,11 @@
 
 #include <SDL_ttf.h>
 
+bool onSdl12Compat() {
+    constexpr Uint8 kFirstCompatPatch = 50;
+    return SDL_Linked_Version()->patch >= kFirstCompatPatch;
+}
+
 void DummyScreenTest::SetUp() {
     ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
     ASSERT_EQ(TTF_Init(), 0) << TTF_GetError();

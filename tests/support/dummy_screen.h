@@ -4,6 +4,10 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+// True when the tests run on sdl12-compat (SDL 1.2 over SDL2, versions 1.2.50 and up) rather
+// than on classic SDL 1.2.
+bool onSdl12Compat();
+
 class DummyScreenTest : public ::testing::Test {
 protected:
     void SetUp() override;
