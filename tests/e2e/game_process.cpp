@@ -49,7 +49,13 @@ Rgb screenColour(int r, int g, int b) {
                static_cast<std::uint8_t>(nearestLevel(b, 4))};
 }
 
-GameProcess::GameProcess(const std::string& workDir) : workDir_(workDir) {
+std::string suiteSdlLibraryDir() {
+    const char* dir = std::getenv("PLIMSDL_E2E_SDL_DIR");
+    return dir != nullptr ? dir : "";
+}
+
+GameProcess::GameProcess(const std::string& workDir, const std::string& sdlLibraryDir)
+    : workDir_(workDir) {
     pid_ = fork();
     if (pid_ == 0) {
         if (chdir(workDir.c_str()) != 0) {
@@ -63,8 +69,8 @@ GameProcess::GameProcess(const std::string& workDir) : workDir_(workDir) {
         unsetenv("SDL_VIDEODRIVER");
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         // Runs against another build of SDL 1.2 (sdl12-compat) when the test asks for it.
-        if (const char* library = std::getenv("PLIMSDL_E2E_SDL_DIR")) {
-            setenv("LD_LIBRARY_PATH", library, 1);
+        if (!sdlLibraryDir.empty()) {
+            setenv("LD_LIBRARY_PATH", sdlLibraryDir.c_str(), 1);
         }
         execl(PLIMSDL_BINARY, PLIMSDL_BINARY, static_cast<char*>(nullptr));
         _exit(127);

@@ -8,10 +8,15 @@
 
 #include "e2e/screenshot.h"
 
+// The SDL 1.2 the suite runs the game on: $PLIMSDL_E2E_SDL_DIR, or empty for classic SDL 1.2.
+std::string suiteSdlLibraryDir();
+
 class GameProcess {
 public:
-    // Starts build/plimsdl in `workDir` on the current DISPLAY (video driver left to SDL).
-    explicit GameProcess(const std::string& workDir);
+    // Starts build/plimsdl in `workDir` on the current DISPLAY (video driver left to SDL), with
+    // the SDL 1.2 found in `sdlLibraryDir` (empty: the system's classic SDL 1.2).
+    explicit GameProcess(const std::string& workDir,
+                         const std::string& sdlLibraryDir = suiteSdlLibraryDir());
     // Kills the game if it still runs.
     ~GameProcess();
     GameProcess(const GameProcess&) = delete;
