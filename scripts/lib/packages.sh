@@ -19,4 +19,4 @@ ensure_packages() {
 
 # What building the game, its tests and its benchmarks needs.
 BUILD_PACKAGES=(g++ cmake make pkg-config libsdl1.2-dev libsdl-ttf2.0-dev libgtest-dev
-                libbenchmark-dev)
+                libbenchmark-dev libpng-dev)
