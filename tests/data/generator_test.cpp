@@ -26,7 +26,8 @@ struct CommittedArt {
 
 const CommittedArt kCommittedArt[] = {
     {"", "Data", {"steine.bmp", "trichter.bmp", "korb.bmp", "player.bmp"}},
-    {"--icons", "install/icons",
+    {"--icons",
+     "install/icons",
      {"plimsdl-48.png", "plimsdl-64.png", "plimsdl-128.png", "plimsdl-256.png"}},
 };
 

@@ -21,6 +21,7 @@ constexpr int kSceneHeight = carriedTileRise(kCarrySlots - 1);
 constexpr int kShareNumerator = 3;
 constexpr int kShareDenominator = 4;
 constexpr int kOpaque = 255;
+constexpr int kBytesPerPixel = 4;
 
 Canvas drawScene() {
     Canvas scene(kSceneWidth, kSceneHeight);
@@ -58,7 +59,7 @@ void putAveraged(RgbaImage& icon, int x, int y, const Canvas& scene, int left, i
         return;
     }
     const int area = scale.down * scale.down;
-    auto* pixel = &icon.pixels[static_cast<std::size_t>((y * icon.width + x) * 4)];
+    auto* pixel = &icon.pixels[static_cast<std::size_t>((y * icon.width + x) * kBytesPerPixel)];
     pixel[0] = static_cast<std::uint8_t>((red + covered / 2) / covered);
     pixel[1] = static_cast<std::uint8_t>((green + covered / 2) / covered);
     pixel[2] = static_cast<std::uint8_t>((blue + covered / 2) / covered);
@@ -80,7 +81,9 @@ RgbaImage drawIcon(int size) {
     const int left = (size - width) / 2;
     const int top = (size - height) / 2;
 
-    RgbaImage icon{size, size, std::vector<std::uint8_t>(static_cast<std::size_t>(size * size * 4))};
+    RgbaImage icon{
+        size, size,
+        std::vector<std::uint8_t>(static_cast<std::size_t>(size * size * kBytesPerPixel))};
     const Canvas scene = drawScene();
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {

@@ -46,7 +46,8 @@ void drawTiles(Canvas& screen, int paddleLeft) {
 Canvas drawPreview() {
     Canvas screen(kScreenWidth, kScreenHeight);
     const int paddleLeft = funnelLeft(kPaddleLane) - kPaddleLeftOfFunnel;
-    screen.overlay(drawPaddleSprite(0, kGreenPaddle), paddleLeft, kPaddleBottom - paddleFrameHeight(0));
+    screen.overlay(drawPaddleSprite(0, kGreenPaddle), paddleLeft,
+                   kPaddleBottom - paddleFrameHeight(0));
     drawTiles(screen, paddleLeft);
     const Canvas funnel = drawFunnelSheet().crop(0, 0, kFunnelWidth, kFunnelHeight);
     for (int lane = 0; lane < kLanes; ++lane) {
