@@ -21,9 +21,7 @@ ensure_packages() {
 BUILD_PACKAGES=(g++ cmake make pkg-config libsdl1.2-dev libsdl-ttf2.0-dev libgtest-dev
                 libbenchmark-dev libpng-dev)
 
-# What the install tests check with, beyond the end-to-end tests' xvfb, xdotool and imagemagick.
+# What the install tests play and check the installed game with.
 INSTALL_TEST_PACKAGES=(xvfb xdotool imagemagick desktop-file-utils appstream man-db shellcheck)
 # What building and checking the Debian package needs (scripts/package).
 PACKAGE_PACKAGES=(build-essential dpkg-dev debhelper libx11-dev lintian)
-# What installing and playing the package in scripts/package --check needs.
-PLAY_TEST_PACKAGES=(xvfb xdotool imagemagick)
