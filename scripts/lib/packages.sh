@@ -19,4 +19,9 @@ ensure_packages() {
 
 # What building the game, its tests and its benchmarks needs.
 BUILD_PACKAGES=(g++ cmake make pkg-config libsdl1.2-dev libsdl-ttf2.0-dev libgtest-dev
-                libbenchmark-dev)
+                libbenchmark-dev libpng-dev)
+
+# What the install tests play and check the installed game with.
+INSTALL_TEST_PACKAGES=(xvfb xdotool imagemagick desktop-file-utils appstream man-db shellcheck)
+# What building and checking the Debian package needs (scripts/package).
+PACKAGE_PACKAGES=(build-essential dpkg-dev debhelper libx11-dev lintian)

@@ -29,6 +29,11 @@ using ::paddleFrameTop;
 // The bottom 16 rows are the tray; carried tiles sit above it, 24 pixels in.
 constexpr int kTrayHeight = ::kCarriedTilePitch;
 constexpr int kCarryInset = ::kCarriedTileInset;
+constexpr int kCarrySlots = ::kPaddleSlots;
+// Carried tile `slot` (0 at the bottom) has its top this far above the paddle's bottom edge.
+constexpr int carriedTileRise(int slot) {
+    return kTrayHeight + ::kCarriedTilePitch * (slot + 1);
+}
 
 // Basket: five columns of five cells; the game draws a column's tiles 16 pixels in from the
 // basket's left edge and cell r (0 at the bottom) 118 - 28 r rows below its top.

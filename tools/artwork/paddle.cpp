@@ -182,3 +182,15 @@ Canvas drawPaddleSheet() {
     }
     return sheet;
 }
+
+Canvas drawPaddleSprite(int frame, PaddlePaint paint) {
+    const Canvas sheet = drawPaddleSheet();
+    const int top = layout::paddleFrameTop(frame);
+    const int height = layout::paddleFrameHeight(frame);
+    Canvas sprite = sheet.crop(0, top, kPaddleWidth, height);
+    sprite.recolour(kPlayerPaint, paint.half);
+    Canvas lit = sheet.crop(kPaddleWidth, top, kPaddleWidth, height);
+    lit.recolour(kPlayerPaint, paint.full);
+    sprite.overlay(lit, 0, 0);
+    return sprite;
+}

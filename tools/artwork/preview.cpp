@@ -9,9 +9,6 @@ namespace {
 
 using namespace layout;
 
-// The green paddle: the full colour in the lit layer's white, the half colour in the shaded one.
-constexpr Rgb kFullGreen = pal(0, 7, 0);
-constexpr Rgb kHalfGreen = pal(0, 3, 0);
 constexpr int kPaddleLane = 2;
 
 struct LaneTile {
@@ -24,18 +21,6 @@ constexpr int kCarried[] = {1, 3};
 constexpr int kBasketFill[kBasketColumns][kBasketCells] = {
     {2, 5, 7, 0, 0}, {4, 0, 0, 0, 0}, {0, 0, 0, 0, 0}, {1, 6, 3, 8, 2}, {5, 5, 0, 0, 0}};
 
-Canvas paddleSprite(int frame) {
-    const Canvas sheet = drawPaddleSheet();
-    const int top = paddleFrameTop(frame);
-    const int height = paddleFrameHeight(frame);
-    Canvas sprite = sheet.crop(0, top, kPaddleWidth, height);
-    sprite.recolour(kPlayerPaint, kHalfGreen);
-    Canvas lit = sheet.crop(kPaddleWidth, top, kPaddleWidth, height);
-    lit.recolour(kPlayerPaint, kFullGreen);
-    sprite.overlay(lit, 0, 0);
-    return sprite;
-}
-
 void drawTiles(Canvas& screen, int paddleLeft) {
     for (const LaneTile& tile : kFalling) {
         screen.overlay(drawTile(tile.colour), laneTileLeft(tile.lane), laneCellTop(tile.cell));
@@ -43,7 +28,7 @@ void drawTiles(Canvas& screen, int paddleLeft) {
     int slot = 0;
     for (int colour : kCarried) {
         screen.overlay(drawTile(colour), paddleLeft + kCarryInset,
-                       kPaddleBottom - kTileHeight * (slot + 2));
+                       kPaddleBottom - carriedTileRise(slot));
         ++slot;
     }
     for (int column = 0; column < kBasketColumns; ++column) {
@@ -61,7 +46,8 @@ void drawTiles(Canvas& screen, int paddleLeft) {
 Canvas drawPreview() {
     Canvas screen(kScreenWidth, kScreenHeight);
     const int paddleLeft = funnelLeft(kPaddleLane) - kPaddleLeftOfFunnel;
-    screen.overlay(paddleSprite(0), paddleLeft, kPaddleBottom - paddleFrameHeight(0));
+    screen.overlay(drawPaddleSprite(0, kGreenPaddle), paddleLeft,
+                   kPaddleBottom - paddleFrameHeight(0));
     drawTiles(screen, paddleLeft);
     const Canvas funnel = drawFunnelSheet().crop(0, 0, kFunnelWidth, kFunnelHeight);
     for (int lane = 0; lane < kLanes; ++lane) {

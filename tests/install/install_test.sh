@@ -1,0 +1,135 @@
+#!/usr/bin/env bash
+# The installed game as a player meets it: `cmake --install` into a staging folder, the files a
+# desktop reads checked, the launcher run from elsewhere with a fresh HOME (twice, and once as a
+# player without root's powers), and the launcher's refusals.
+# Usage: tests/install/install_test.sh <build-dir>
+# shellcheck source-path=SCRIPTDIR
+set -euo pipefail
+tests=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=../../scripts/lib/xvfb.sh
+source "$tests/../../scripts/lib/xvfb.sh"
+# shellcheck source=player.sh
+source "$tests/player.sh"
+
+build=$(realpath "$1")
+work=$(mktemp -d "${TMPDIR:-/tmp}/plimsdl-install-XXXXXX")
+chmod 755 "$work"  # the other player reads the installed game from here
+trap 'stop_xvfb; rm -rf "$work"' EXIT
+
+# 1. Installed under DESTDIR with a prefix of its own, it runs from there as it is.
+DESTDIR="$work/stage" cmake --install "$build" --prefix /opt/plimsdl >/dev/null
+root=$work/stage/opt/plimsdl
+launcher=$root/games/plimsdl
+installed_data=$root/share/games/plimsdl/Data
+check "the installed files" diff - <(cd "$root" && find . -type f -printf '%P\n' | sort) <<'EOF'
+games/plimsdl
+libexec/plimsdl/plimsdl
+share/applications/plimsdl.desktop
+share/games/plimsdl/Data/boulder-OFL.txt
+share/games/plimsdl/Data/boulder.ttf
+share/games/plimsdl/Data/korb.bmp
+share/games/plimsdl/Data/player.bmp
+share/games/plimsdl/Data/steine.bmp
+share/games/plimsdl/Data/trichter.bmp
+share/icons/hicolor/128x128/apps/plimsdl.png
+share/icons/hicolor/256x256/apps/plimsdl.png
+share/icons/hicolor/48x48/apps/plimsdl.png
+share/icons/hicolor/64x64/apps/plimsdl.png
+share/man/man6/plimsdl.6
+share/metainfo/io.github.plimsdl.plimsdl.metainfo.xml
+EOF
+check "the installed data is read-only" [ -z "$(find "$installed_data" -perm /222 -type f)" ]
+check "the menu entry starts the launcher" grep -qx 'Exec=/opt/plimsdl/games/plimsdl' \
+    "$root/share/applications/plimsdl.desktop"
+check "desktop-file-validate finds nothing" \
+    [ -z "$(desktop-file-validate "$root/share/applications/plimsdl.desktop" 2>&1)" ]
+check "appstreamcli finds nothing" [ "$(appstreamcli validate --no-net \
+    "$root"/share/metainfo/*.xml 2>&1)" = "✔ Validation was successful." ]
+check "the manual page renders without warnings" \
+    [ -z "$(MANWIDTH=80 man --warnings -l "$root/share/man/man6/plimsdl.6" 2>&1 >/dev/null)" ]
+check "shellcheck finds nothing in the launcher" shellcheck -s sh "$launcher"
+
+installed_tree() {
+    (cd "$root" && find . -printf '%p %M %s %T@ %l\n' && find . -type f -exec md5sum {} +) | sort
+}
+untouched=$(installed_tree)
+
+# 2. A new player: the menu works, a table is written to their own folder, Escape ends.
+start_xvfb
+home=$work/home
+player=$home/.local/share/plimsdl
+mkdir "$home"
+play_first_table "$launcher" "$home"
+check "Escape ends the first game with 0" [ "$exit_code" -eq 0 ]
+check "the default first row ':)' shows, narrow ($first_name_width)" \
+    test "$first_name_width" -gt 0 -a "$first_name_width" -lt 60
+check "the table is written to the player's folder" [ "$(wc -l <"$player/Data/einfach.hsc")" = 15 ]
+check "the player's folder is private" [ "$(stat -c %a "$player")" = 700 ]
+
+# 3. The same player again, after editing a table by hand and breaking two links.
+printf 'Zacharias Zwiebel;99999\n' >"$player/Data/einfach.hsc"
+printf 'Anna;1200\n' >"$player/Data/mittel.hsc"
+printf 'notes\n' >"$player/notes.txt"
+rm -f "$player/Data/korb.bmp"
+ln -sf /nowhere "$player/Data/steine.bmp"
+others=$(md5sum "$player/Data/mittel.hsc" "$player/notes.txt")
+play_first_table "$launcher" "$home"
+check "Escape ends the second game with 0" [ "$exit_code" -eq 0 ]
+check "the edited first row shows ($first_name_width)" [ "$first_name_width" -gt 150 ]
+check "the edited entry stays first" \
+    [ "$(head -n 1 "$player/Data/einfach.hsc")" = 'Zacharias Zwiebel;99999' ]
+for file in "$installed_data"/*; do
+    check "$(basename "$file") is linked anew" \
+        [ "$(readlink "$player/Data/$(basename "$file")")" = "$(realpath "$file")" ]
+done
+check "the player's other files are untouched" \
+    [ "$(md5sum "$player/Data/mittel.hsc" "$player/notes.txt")" = "$others" ]
+
+# 4. A player without root's powers.
+other_home=$work/other
+other_player=$other_home/.local/share/plimsdl
+mkdir "$other_home"
+[ "$(id -u)" -eq 0 ] && chown 65534:65534 "$other_home"
+play_first_table "$launcher" "$other_home" "${as_player[@]}"
+check "Escape ends the other player's game with 0" [ "$exit_code" -eq 0 ]
+check "the other player's table is theirs" \
+    [ "$(stat -c %u "$other_player/Data/einfach.hsc")" = "$(stat -c %u "$other_home")" ]
+stop_xvfb
+
+# 5. Refusals: each says why on standard error, exits 1 and leaves every table as it was.
+refuses() {
+    local what=$1 message=$2 said status=0
+    shift 2
+    said=$(timeout 20 env SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "$@" 2>&1 >/dev/null) ||
+        status=$?
+    check "$what: exit code 1 (not $status)" [ "$status" -eq 1 ]
+    check "$what: says '$message' (not '$said')" [ "$said" = "$message" ]
+}
+tables=$(md5sum "$player"/Data/*.hsc "$other_player"/Data/*.hsc)
+touch "$work/file"
+cp -a "$work/stage" "$work/broken"
+broken=$(realpath "$work/broken/opt/plimsdl")
+rm "$broken/share/games/plimsdl/Data/korb.bmp"
+chmod 555 "$other_player/Data"
+
+refuses "without HOME and XDG_DATA_HOME" \
+    "Kein Spielverzeichnis: weder HOME noch XDG_DATA_HOME ist gesetzt!" \
+    env -u HOME -u XDG_DATA_HOME "$launcher"
+refuses "with a folder that cannot be made" \
+    "Konnte das Spielverzeichnis $work/file/plimsdl/Data nicht anlegen!" \
+    env HOME="$home" XDG_DATA_HOME="$work/file" "$launcher"
+refuses "with a folder that cannot be written" \
+    "Konnte das Spielverzeichnis $other_player/Data nicht anlegen!" \
+    env -u XDG_DATA_HOME HOME="$other_home" "${as_player[@]}" "$launcher"
+refuses "with installed data missing" \
+    "Konnte $broken/share/games/plimsdl/Data/korb.bmp nicht finden!" \
+    env -u XDG_DATA_HOME HOME="$home" "$broken/games/plimsdl"
+rm "$broken/libexec/plimsdl/plimsdl"
+refuses "with the installed game missing" \
+    "Konnte $broken/libexec/plimsdl/plimsdl nicht finden!" \
+    env -u XDG_DATA_HOME HOME="$home" "$broken/games/plimsdl"
+
+chmod 755 "$other_player/Data"
+check "every table is as it was" [ "$(md5sum "$player"/Data/*.hsc "$other_player"/Data/*.hsc)" = "$tables" ]
+check "nothing under the prefix changed" [ "$(installed_tree)" = "$untouched" ]
+finish

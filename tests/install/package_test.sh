@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# The Debian package as a player meets it: installed with dpkg -i, started from the games path
+# by a player without root's powers who opens a table, then removed with dpkg -r, which must
+# take every file it installed and leave the player's tables. Needs root or sudo.
+# Usage: tests/install/package_test.sh <plimsdl.deb>
+# shellcheck source-path=SCRIPTDIR
+set -euo pipefail
+tests=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=../../scripts/lib/xvfb.sh
+source "$tests/../../scripts/lib/xvfb.sh"
+# shellcheck source=player.sh
+source "$tests/player.sh"
+
+deb=$(realpath "$1")
+sudo=()
+[ "$(id -u)" -ne 0 ] && sudo=(sudo)
+if dpkg-query -W -f='${Status}' plimsdl 2>/dev/null | grep -q 'ok installed'; then
+    echo "plimsdl is installed on this machine already; remove it before testing the package" >&2
+    exit 2
+fi
+work=$(mktemp -d "${TMPDIR:-/tmp}/plimsdl-package-XXXXXX")
+chmod 755 "$work"
+trap 'stop_xvfb; rm -rf "$work"' EXIT
+
+"${sudo[@]}" dpkg -i "$deb"
+installed=$(dpkg-query -L plimsdl)
+
+home=$work/home
+player=$home/.local/share/plimsdl
+mkdir "$home"
+[ "$(id -u)" -eq 0 ] && chown 65534:65534 "$home"
+check "a player's login shell finds the launcher on its PATH" [ "$("${as_player[@]}" \
+    env -i HOME="$home" sh -l -c 'command -v plimsdl')" = /usr/games/plimsdl ]
+start_xvfb
+play_first_table /usr/games/plimsdl "$home" "${as_player[@]}"
+stop_xvfb
+check "Escape ends the game with 0" [ "$exit_code" -eq 0 ]
+check "the table is written to the player's folder" [ "$(wc -l <"$player/Data/einfach.hsc")" = 15 ]
+check "the installed files are unchanged" [ -z "$(dpkg --verify plimsdl)" ]
+check "no table is written among the installed files" \
+    [ -z "$(find /usr/share/games/plimsdl /usr/libexec/plimsdl -name '*.hsc')" ]
+tables=$(md5sum "$player"/Data/*.hsc)
+
+"${sudo[@]}" dpkg -r plimsdl
+left=$(while read -r path; do
+    [ -d "$path" ] || [ ! -e "$path" ] || echo "$path"
+done <<<"$installed")
+check "dpkg -r removes every installed file (left: $left)" [ -z "$left" ]
+for folder in /usr/share/games/plimsdl /usr/libexec/plimsdl; do
+    check "dpkg -r removes $folder" [ ! -e "$folder" ]
+done
+check "the player's tables stay" [ "$(md5sum "$player"/Data/*.hsc)" = "$tables" ]
+finish
