@@ -18,8 +18,11 @@ Sint32 scoreFromText(const char* text, std::size_t length);
 
 // Splits one line (without its line feed) at its first separator into `entry`: the bytes before
 // it become the name, the text after it the score. Returns false, leaving `entry` untouched, when
-// the line has no separator.
-bool parseScoreLine(const std::string& line, HighscoreEntry* entry);
+// the line has no separator. A line handed over with std::move becomes the name without a copy.
+bool parseScoreLine(std::string line, HighscoreEntry* entry);
 
-// The line the table writes for `entry`: name, separator, decimal score and a line feed.
+// What follows the name in a line the table writes: separator, decimal score and a line feed.
+std::string scoreLineEnd(Sint32 score);
+
+// The line the table writes for `entry`: its name, then scoreLineEnd of its score.
 std::string formatScoreLine(const HighscoreEntry& entry);
