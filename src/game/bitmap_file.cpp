@@ -1,13 +1,12 @@
 // A bitmap file read into memory and checked before SDL decodes it.
 #include "game/bitmap_file.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <new>
 
-#include "shell/read_at.h"
+#include "shell/regular_file.h"
 
 namespace {
 
@@ -52,20 +51,17 @@ SDL_RWops* BitmapFile::stream() const {
 }
 
 bool BitmapFile::readRegularFile(const char* path) {
-    // Non-blocking, so that opening a named pipe cannot hang the game before it checks it.
-    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    struct stat status = {};
+    const int fd = openRegularFile(path, &status);
     if (fd < 0) {
         return false;
     }
-    struct stat status = {};
-    bool read = fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0 &&
-                static_cast<std::size_t>(status.st_size) <= kMaxBitmapBytes;
+    bool read = status.st_size > 0 && static_cast<std::size_t>(status.st_size) <= kMaxBitmapBytes;
     if (read) {
         size_ = static_cast<std::size_t>(status.st_size);
         bytes_ = new (std::nothrow) Uint8[size_];
-        read = bytes_ != nullptr;
+        read = bytes_ != nullptr && readAt(fd, bytes_, size_, 0);
     }
-    read = read && readAt(fd, bytes_, size_, 0);
     close(fd);
     return read;
 }

@@ -1,14 +1,13 @@
 // A structural check of a TrueType font file, before the menus trust it with every text.
 #include "game/font_file.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstddef>
 #include <cstdint>
 
-#include "shell/read_at.h"
+#include "shell/regular_file.h"
 
 namespace {
 
@@ -50,10 +49,8 @@ bool tablesLieInside(int fd, std::size_t tableCount, std::uint64_t fileSize) {
     return true;
 }
 
-bool isCompleteFont(int fd) {
-    struct stat status = {};
-    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size < 0 ||
-        static_cast<std::uint64_t>(status.st_size) > kMaxFontBytes) {
+bool isCompleteFont(int fd, const struct stat& status) {
+    if (status.st_size < 0 || static_cast<std::uint64_t>(status.st_size) > kMaxFontBytes) {
         return false;
     }
     const std::uint64_t fileSize = static_cast<std::uint64_t>(status.st_size);
@@ -73,12 +70,12 @@ bool isCompleteFont(int fd) {
 }  // namespace
 
 bool isCompleteFontFile(const char* path) {
-    // Non-blocking, so that opening a named pipe cannot hang the game before it checks it.
-    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    struct stat status = {};
+    const int fd = openRegularFile(path, &status);
     if (fd < 0) {
         return false;
     }
-    const bool complete = isCompleteFont(fd);
+    const bool complete = isCompleteFont(fd, status);
     close(fd);
     return complete;
 }

@@ -1,14 +1,13 @@
 // Reading a highscore file line by line, telling a missing file from one that could not be read.
 #include "highscore/table_reader.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 
-#include "shell/read_at.h"
+#include "shell/regular_file.h"
 
 namespace {
 
@@ -17,18 +16,10 @@ constexpr std::size_t kScanChunk = 64 * 1024;
 }  // namespace
 
 TableReader::TableReader(const std::string& path) {
-    // Non-blocking, so that opening a named pipe cannot hang the game; what is opened is then
-    // checked through the same descriptor, so nothing can be swapped in between.
-    fd_ = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    struct stat status = {};
+    fd_ = openRegularFile(path.c_str(), &status);
     if (fd_ < 0) {
         outcome_ = errno == ENOENT ? Outcome::Missing : Outcome::Unreadable;
-        return;
-    }
-    struct stat status = {};
-    if (fstat(fd_, &status) != 0 || !S_ISREG(status.st_mode)) {
-        outcome_ = Outcome::Unreadable;
-        close(fd_);
-        fd_ = -1;
     }
 }
 

@@ -15,7 +15,7 @@ public:
     };
 
     // Opens `path` if it names a regular file. Never blocks: a named pipe or a device is
-    // refused without a byte read.
+    // refused without being opened.
     explicit TableReader(const std::string& path);
     // Closes the file.
     ~TableReader();
