@@ -11,7 +11,8 @@
 namespace {
 
 // Four bytes a pixel at most, plus room for headers and a palette.
-constexpr std::size_t kMaxBitmapBytes = kMaxBitmapSide * kMaxBitmapSide * 4 + 64 * 1024;
+constexpr std::size_t kMaxBitmapBytes =
+    kMaxBitmapSide * kMaxBitmapSide * 4 + std::size_t{64} * 1024;
 
 // The file header is 14 bytes; the picture header after it starts with its own size, then the
 // width and the height: 16-bit unsigned in the old 12-byte form, 32-bit signed in all others.

@@ -60,7 +60,7 @@ bool followLinks(std::string path, std::string* resolved) {
             return false;
         }
         const std::string target(link, static_cast<std::size_t>(length));
-        path = target[0] == '/' ? target : parentOf(path) + "/" + target;
+        path = target[0] == '/' ? target : parentOf(path).append("/").append(target);
     }
     return false;
 }

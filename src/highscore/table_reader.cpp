@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr std::size_t kScanChunk = 64 * 1024;
+constexpr std::size_t kScanChunk = std::size_t{64} * 1024;
 
 }  // namespace
 
