@@ -223,7 +223,7 @@ TEST_F(MenuTreeDeathTest, HomePageWithoutMemoryEndsLikeTheMenuSetWithout) {
     };
     // The set reports the page it could not create, without a line end, before the game ends.
     EXPECT_EXIT(setupWithoutMemory(), testing::ExitedWithCode(1),
-                "^Konnte Untermenü nicht erzeugen\\.Konnte das Menü nicht erzeugen!\n$");
+                "^Konnte Untermenü nicht erzeugen\\.Konnte das Menü nicht erzeugen!\n");
 }
 
 }  // namespace
