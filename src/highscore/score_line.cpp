@@ -64,7 +64,3 @@ bool parseScoreLine(std::string line, HighscoreEntry* entry) {
 std::string scoreLineEnd(Sint32 score) {
     return kScoreSeparator + std::to_string(score) + '\n';
 }
-
-std::string formatScoreLine(const HighscoreEntry& entry) {
-    return entry.name + scoreLineEnd(entry.score);
-}

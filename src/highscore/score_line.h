@@ -21,8 +21,6 @@ Sint32 scoreFromText(const char* text, std::size_t length);
 // the line has no separator. A line handed over with std::move becomes the name without a copy.
 bool parseScoreLine(std::string line, HighscoreEntry* entry);
 
-// What follows the name in a line the table writes: separator, decimal score and a line feed.
+// What follows the name in a line the table writes: the separator, the score in decimal and a
+// line feed. The table writes the name's bytes as they are, then this.
 std::string scoreLineEnd(Sint32 score);
-
-// The line the table writes for `entry`: its name, then scoreLineEnd of its score.
-std::string formatScoreLine(const HighscoreEntry& entry);
