@@ -1,51 +1,81 @@
 // A structural check of a TrueType font file, before the menus trust it with every text.
 #include "game/font_file.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstddef>
 #include <cstdint>
-#include <fstream>
-#include <iterator>
-#include <string>
+
+#include "shell/regular_file.h"
 
 namespace {
 
 constexpr std::size_t kOffsetTableSize = 12;
 constexpr std::size_t kTableRecordSize = 16;
+constexpr std::size_t kRecordsPerRead = 256;
 constexpr std::uint32_t kTrueTypeVersion = 0x00010000;
 constexpr std::uint32_t kAppleTrueType = 0x74727565;  // "true"
 constexpr std::uint32_t kOpenTypeCff = 0x4F54544F;    // "OTTO"
 
 // Fonts store their numbers big-endian.
-std::uint32_t readBigEndian(const std::string& bytes, std::size_t at, int width) {
+std::uint32_t readBigEndian(const std::uint8_t* bytes, int width) {
     std::uint32_t value = 0;
     for (int i = 0; i < width; ++i) {
-        value = value << 8 | static_cast<std::uint8_t>(bytes[at + i]);
+        value = value << 8 | bytes[i];
     }
     return value;
+}
+
+// Reads the table directory in pieces and checks that every table it names lies in the file.
+bool tablesLieInside(int fd, std::size_t tableCount, std::uint64_t fileSize) {
+    std::uint8_t records[kRecordsPerRead * kTableRecordSize];
+    for (std::size_t first = 0; first < tableCount; first += kRecordsPerRead) {
+        const std::size_t count =
+            tableCount - first < kRecordsPerRead ? tableCount - first : kRecordsPerRead;
+        const off_t at = static_cast<off_t>(kOffsetTableSize + first * kTableRecordSize);
+        if (!readAt(fd, records, count * kTableRecordSize, at)) {
+            return false;
+        }
+        for (std::size_t i = 0; i < count; ++i) {
+            const std::uint8_t* record = records + i * kTableRecordSize;
+            const std::uint64_t offset = readBigEndian(record + 8, 4);
+            const std::uint64_t length = readBigEndian(record + 12, 4);
+            if (offset + length > fileSize) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+bool isCompleteFont(int fd, const struct stat& status) {
+    if (status.st_size < 0 || static_cast<std::uint64_t>(status.st_size) > kMaxFontBytes) {
+        return false;
+    }
+    const std::uint64_t fileSize = static_cast<std::uint64_t>(status.st_size);
+    std::uint8_t header[kOffsetTableSize];
+    if (fileSize < kOffsetTableSize || !readAt(fd, header, sizeof header, 0)) {
+        return false;
+    }
+    const std::uint32_t version = readBigEndian(header, 4);
+    if (version != kTrueTypeVersion && version != kAppleTrueType && version != kOpenTypeCff) {
+        return false;
+    }
+    const std::size_t tableCount = readBigEndian(header + 4, 2);
+    return tableCount > 0 && kOffsetTableSize + tableCount * kTableRecordSize <= fileSize &&
+           tablesLieInside(fd, tableCount, fileSize);
 }
 
 }  // namespace
 
 bool isCompleteFontFile(const char* path) {
-    std::ifstream in(path, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (bytes.size() < kOffsetTableSize) {
+    struct stat status = {};
+    const int fd = openRegularFile(path, &status);
+    if (fd < 0) {
         return false;
     }
-    const std::uint32_t version = readBigEndian(bytes, 0, 4);
-    if (version != kTrueTypeVersion && version != kAppleTrueType && version != kOpenTypeCff) {
-        return false;
-    }
-    const std::size_t tableCount = readBigEndian(bytes, 4, 2);
-    if (tableCount == 0 || bytes.size() < kOffsetTableSize + tableCount * kTableRecordSize) {
-        return false;
-    }
-    for (std::size_t i = 0; i < tableCount; ++i) {
-        const std::size_t record = kOffsetTableSize + i * kTableRecordSize;
-        const std::uint64_t offset = readBigEndian(bytes, record + 8, 4);
-        const std::uint64_t length = readBigEndian(bytes, record + 12, 4);
-        if (offset + length > bytes.size()) {
-            return false;
-        }
-    }
-    return true;
+    const bool complete = isCompleteFont(fd, status);
+    close(fd);
+    return complete;
 }

@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <ctime>
 #include <new>
-#include <string>
 
 #include "game/display.h"
 #include "game/font_file.h"
@@ -106,25 +105,29 @@ void buildHighscorePage(MenuPage& page) {
     addDifficultyEntries(page, onShowHighscore, [](int entry) { return Sint32{entry}; });
 }
 
-// Every character a menu text or a player's name may hold: printable ASCII and Latin-1.
-std::string printableLatin1() {
-    constexpr int kFirstAscii = 32, kLastAscii = 126, kFirstLatin1 = 160, kLastLatin1 = 255;
-    std::string characters;
+// Every character a menu text or a player's name may hold, printable ASCII and Latin-1, written
+// into `characters` as one text. Fixed in size, so the font check allocates nothing.
+constexpr int kFirstAscii = 32, kLastAscii = 126, kFirstLatin1 = 160, kLastLatin1 = 255;
+constexpr int kPrintableCount = (kLastAscii - kFirstAscii + 1) + (kLastLatin1 - kFirstLatin1 + 1);
+void writePrintableLatin1(char (&characters)[kPrintableCount + 1]) {
+    int next = 0;
     for (int c = kFirstAscii; c <= kLastLatin1; ++c) {
         if (c <= kLastAscii || c >= kFirstLatin1) {
-            characters += static_cast<char>(c);
+            characters[next++] = static_cast<char>(c);
         }
     }
-    return characters;
+    characters[next] = '\0';
 }
 
 // Without the font every menu text would silently come out empty, so a font that cannot be
-// opened, or one cut short so that some of its letters are missing, ends the game here.
+// opened, one cut short so that some of its letters are missing, or anything but a font file of
+// a sane size under its name ends the game here.
 void requireMenuFont() {
+    char characters[kPrintableCount + 1];
+    writePrintableLatin1(characters);
     TTF_Font* font = isCompleteFontFile(kFontPath) ? TTF_OpenFont(kFontPath, kItemSize) : nullptr;
-    SDL_Surface* probe = font != nullptr
-                             ? TTF_RenderText_Blended(font, printableLatin1().c_str(), titleColour)
-                             : nullptr;
+    SDL_Surface* probe =
+        font != nullptr ? TTF_RenderText_Blended(font, characters, titleColour) : nullptr;
     if (probe == nullptr) {
         fatal(2, "Konnte Data/boulder.ttf nicht laden!\n");
     }
@@ -152,7 +155,8 @@ void Game::setup(Uint8 colour, bool fullscreen) {
 
     requireMenuFont();
     menus = new (std::nothrow) MenuSet(screen, kFontPath);
-    if (menus == nullptr) {
+    // The set creates its home page itself; without it there is no menu to fill.
+    if (menus == nullptr || menus->currentPage == nullptr) {
         fatal(1, "Konnte das Menü nicht erzeugen!\n");
     }
     // Each page is filled through currentPage, which is always the page created last.

@@ -1,11 +1,20 @@
 // Small surface helpers of the game: loading its bitmaps, freeing owned surfaces, rectangles.
 #include "game/surfaces.h"
 
+#include "game/bitmap_file.h"
+
 SDL_Surface* loadDisplayBitmap(const char* path, Transparent transparent) {
-    // The load closes the stream itself, whether it succeeds or not; a missing file gives a null
+    const BitmapFile file(path);
+    // The load closes the stream itself, whether it succeeds or not; a refused file gives a null
     // stream, which the load refuses like any unreadable one.
-    SDL_Surface* loaded = SDL_LoadBMP_RW(SDL_RWFromFile(path, "rb"), 1);
+    SDL_Surface* loaded = SDL_LoadBMP_RW(file.stream(), 1);
     if (loaded == nullptr) {
+        return nullptr;
+    }
+    // Whatever SDL made of the header, no picture of a size the drawing cannot clip safely gets
+    // through.
+    if (!isUsableBitmapSize(loaded->w, loaded->h)) {
+        SDL_FreeSurface(loaded);
         return nullptr;
     }
     const Uint32 key =

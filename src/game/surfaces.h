@@ -8,8 +8,8 @@ enum class Transparent { Black, White };
 
 // Loads the BMP at `path`, marks `transparent` as its colour key in the bitmap's own format and
 // converts it to the display's format (the video mode must be set). Returns a new surface that
-// belongs to the caller, or null when the file is missing, unreadable or not a BMP, or when there
-// is no memory for the converted copy.
+// belongs to the caller, or null when the file is missing, unreadable, not a regular file, not a
+// BMP or of a size the game cannot use (see bitmap_file.h), or when there is no memory for it.
 SDL_Surface* loadDisplayBitmap(const char* path, Transparent transparent);
 
 // Frees an owned surface, if any, and clears the field that held it.

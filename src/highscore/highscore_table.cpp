@@ -1,13 +1,12 @@
 // Loading, sorting, querying and saving a highscore table.
 #include "highscore/highscore_table.h"
 
-#include <filesystem>
-#include <fstream>
 #include <new>
 #include <utility>
 
 #include "highscore/replace_file.h"
 #include "highscore/score_line.h"
+#include "highscore/table_reader.h"
 #include "shell/fatal.h"
 
 namespace {
@@ -23,12 +22,12 @@ const char* const kAllocationFailure =
 }  // namespace
 
 HighscoreTable::HighscoreTable(std::string path, int size)
-    : entries(nullptr), capacity(size), fileName(std::move(path)) {
+    : entries(nullptr), capacity(size), fileName(std::move(path)), mayRewrite(false) {
     if (capacity >= 0 && capacity <= kMaxCapacity) {
         entries = new (std::nothrow) HighscoreEntry[capacity]();
     }
     if (entries == nullptr) {
-        fatal(stdout, 1, kAllocationFailure);
+        failListAllocation();
     }
     load();
     sort();
@@ -48,24 +47,22 @@ std::string HighscoreTable::nameAt(int index) const {
 }
 
 void HighscoreTable::load() {
-    // A file that cannot be opened reads like an empty one: every line is missing. Only regular
-    // files are opened, so a named pipe cannot hang the game and a device cannot feed it forever.
-    std::error_code ignored;
-    std::ifstream in;
-    if (std::filesystem::is_regular_file(fileName, ignored)) {
-        in.open(fileName);
-    }
+    // A file that cannot be opened reads like an empty one: every line is missing.
+    TableReader reader(fileName);
     std::string line;
-    for (int i = 0; i < capacity; ++i) {
-        line.clear();
-        if (in) {
-            std::getline(in, line);
+    try {
+        for (int i = 0; i < capacity; ++i) {
+            if (!reader.nextLine(&line) || !parseScoreLine(std::move(line), &entries[i])) {
+                entries[i].name = kDefaultName;
+                entries[i].score = (capacity - i) * kDefaultScoreStep;
+            }
         }
-        if (!parseScoreLine(line, &entries[i])) {
-            entries[i].name = kDefaultName;
-            entries[i].score = (capacity - i) * kDefaultScoreStep;
-        }
+    } catch (const std::bad_alloc&) {
+        // A line longer than memory allows: as if the list itself could not be had.
+        failListAllocation();
     }
+    // Defaults written over a file that could not be read would lose the player's scores.
+    mayRewrite = reader.outcome() != TableReader::Outcome::Unreadable;
 }
 
 // Selection sort, highest first; among equal highest scores the first one found is taken, so a
@@ -85,10 +82,26 @@ void HighscoreTable::sort() {
 }
 
 // A table that cannot be written is dropped without a word: highscores are never worth an error.
+// The lines go straight to the file, so a long name is never copied.
 void HighscoreTable::save() {
-    std::string bytes;
-    for (int i = 0; i < capacity; ++i) {
-        bytes += formatScoreLine(entries[i]);
+    if (!mayRewrite) {
+        return;
     }
-    replaceFileContents(fileName, bytes);
+    try {
+        replaceFileContents(fileName, [this](int fd) {
+            for (int i = 0; i < capacity; ++i) {
+                if (!writeAll(fd, entries[i].name) ||
+                    !writeAll(fd, scoreLineEnd(entries[i].score))) {
+                    return false;
+                }
+            }
+            return true;
+        });
+    } catch (const std::bad_alloc&) {
+        // Without memory to save, the file keeps what it held.
+    }
+}
+
+void failListAllocation() {
+    fatal(stdout, 1, kAllocationFailure);
 }

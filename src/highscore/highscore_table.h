@@ -14,10 +14,13 @@ struct HighscoreEntry {
 class HighscoreTable {
 public:
     // Reads `fileName` (default entries where it has no usable line) and sorts, highest first.
-    // Ends the process with code 1 if the entries cannot be allocated; a `capacity` outside 0 to
-    // 32767 (the table counts with 16-bit indices) counts as such a failure.
+    // Ends the process with code 1 if the entries, or a line of the file, cannot be allocated; a
+    // `capacity` outside 0 to 32767 (the table counts with 16-bit indices) counts as such a
+    // failure.
     HighscoreTable(std::string fileName, int capacity);
-    // Writes the table back to its file; a failed write leaves the old file as it was.
+    // Writes the table back to its file, but only when the file was missing or was read through:
+    // a file that exists but could not be read keeps the scores it holds. A failed write leaves
+    // the old file as it was.
     ~HighscoreTable();
     HighscoreTable(const HighscoreTable&) = delete;
     HighscoreTable& operator=(const HighscoreTable&) = delete;
@@ -35,4 +38,10 @@ private:
     void load();
     void sort();
     void save();
+
+    bool mayRewrite;  // set by load: the file was missing or read without a failure
 };
+
+// Ends the process the way a table ends when it cannot get memory for its list: a message on
+// standard output and exit code 1.
+[[noreturn]] void failListAllocation();

@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <new>
 
 #include "game/game.h"
 #include "game/surfaces.h"
@@ -74,6 +75,15 @@ void drawText(SDL_Surface* view, SDL_Surface* text, Align align, int x, int y) {
     SDL_FreeSurface(text);
 }
 
+// Even the table's own few bytes may be missing; that ends the game like a missing list.
+std::unique_ptr<HighscoreTable> createTable(const char* fileName) {
+    try {
+        return std::make_unique<HighscoreTable>(fileName, kRows);
+    } catch (const std::bad_alloc&) {
+        failListAllocation();
+    }
+}
+
 void drawRow(SDL_Surface* view, const HighscoreTable& table, int row) {
     char buffer[kTextBufferSize] = {};
     const int y = kFirstRow + kRowPitch * row;
@@ -83,7 +93,9 @@ void drawRow(SDL_Surface* view, const HighscoreTable& table, int row) {
              y);
 
     // Names may begin with a Latin-1 letter such as "\xD6"; an empty one leaves the row blank.
-    std::strncpy(buffer, table.nameAt(row).c_str(), sizeof buffer - 1);
+    // Read in place rather than through nameAt: a name may be megabytes long, and only its first
+    // bytes are shown.
+    std::strncpy(buffer, table.entries[row].name.c_str(), sizeof buffer - 1);
     buffer[sizeof buffer - 1] = '\0';
     drawText(view, renderLatin1Text(buffer, kEntrySize, highlightColour), Align::Centre, kCentre,
              y);
@@ -107,7 +119,7 @@ void Game::buildHighscoreScreen(int k) {
     std::unique_ptr<HighscoreTable> table;
     if (k >= 0 && k < kTableViewCount) {
         const TableView& tableView = kTableViews[k];
-        table = std::make_unique<HighscoreTable>(tableView.fileName, kRows);
+        table = createTable(tableView.fileName);
         drawText(highscoreScreen, renderText(tableView.caption, kCaptionSize, highlightColour),
                  Align::Centre, kCentre, kCaptionRow);
         for (int row = 0; row < kRows; ++row) {

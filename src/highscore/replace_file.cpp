@@ -1,25 +1,102 @@
-// Writing a file through a synced temporary file and a rename.
+// Writing a file through a synced temporary file and a rename onto the very file that was checked.
 #include "highscore/replace_file.h"
 
 #include <fcntl.h>
+#include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
-#include <cstdlib>
+
+#include "highscore/temporary_files.h"
 
 namespace {
 
 constexpr mode_t kNewFileMode = 0666;
 constexpr mode_t kPermissionBits = 07777;
+constexpr mode_t kAnyWriteBit = 0222;
+constexpr int kMaxLinkHops = 40;  // as many as the kernel follows
 
-// The file that will be replaced, as found before writing.
+// The file to be replaced, found once and from then on reached through its directory only.
 struct Target {
-    std::string path;  // symbolic links resolved, so the link itself survives
+    Target() = default;
+    Target(const Target&) = delete;
+    Target& operator=(const Target&) = delete;
+    ~Target() {
+        if (directory >= 0) {
+            close(directory);
+        }
+    }
+
+    int directory = -1;  // the directory the file is in, or will be created in
+    std::string name;    // its name there, never a symbolic link
     bool exists = false;
-    struct stat status = {};
+    struct stat status = {};  // as checked, when it exists
 };
+
+std::string parentOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
+// Follows the symbolic links at the end of `path` to the name the file has, or will have: a
+// link whose file does not exist yet leads to where that file will be created.
+bool followLinks(std::string path, std::string* resolved) {
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        *resolved = path;
+        struct stat status = {};
+        if (lstat(path.c_str(), &status) != 0) {
+            return errno == ENOENT;
+        }
+        if (!S_ISLNK(status.st_mode)) {
+            return true;
+        }
+        char link[PATH_MAX];
+        const ssize_t length = readlink(path.c_str(), link, sizeof link);
+        if (length <= 0 || static_cast<std::size_t>(length) >= sizeof link) {
+            return false;
+        }
+        const std::string target(link, static_cast<std::size_t>(length));
+        path = target[0] == '/' ? target : parentOf(path).append("/").append(target);
+    }
+    return false;
+}
+
+// Finds the file `path` leads to and whether it may be replaced.
+bool findTarget(const std::string& path, Target* target) {
+    std::string resolved;
+    if (!followLinks(path, &resolved)) {
+        return false;
+    }
+    const std::size_t slash = resolved.rfind('/');
+    target->name = slash == std::string::npos ? resolved : resolved.substr(slash + 1);
+    if (target->name.empty() || target->name == "." || target->name == "..") {
+        return false;
+    }
+    target->directory = open(parentOf(resolved).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (target->directory < 0) {
+        return false;
+    }
+    // O_PATH looks at the object without opening it for reading or writing, which has side
+    // effects on some devices; O_NOFOLLOW refuses a link that has appeared in the meantime.
+    const int fd = openat(target->directory, target->name.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        return errno == ENOENT;
+    }
+    const bool seen = fstat(fd, &target->status) == 0;
+    close(fd);
+    if (!seen || !S_ISREG(target->status.st_mode)) {
+        return false;
+    }
+    target->exists = true;
+    // Without any write permission bit the file is read-only for everyone, root included.
+    return (target->status.st_mode & kAnyWriteBit) != 0 &&
+           faccessat(target->directory, target->name.c_str(), W_OK,
+                     AT_EACCESS | AT_SYMLINK_NOFOLLOW) == 0;
+}
 
 mode_t currentUmask() {
     // The game runs on one thread, so briefly clearing the mask to read it is safe.
@@ -28,41 +105,59 @@ mode_t currentUmask() {
     return mask;
 }
 
-// Finds out whether `path` may be replaced. Opening it for writing without truncating asks the
-// same question a plain overwrite would, without touching a byte.
-bool inspectTarget(const std::string& path, Target* target) {
-    // Non-blocking, so a named pipe without a reader cannot hang the game.
-    const int fd = open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        target->path = path;
-        return errno == ENOENT;
+// Gives the temporary file the target's permissions and owner before it takes the target's place.
+bool adoptAttributes(int fd, const Target& target) {
+    if (!target.exists) {
+        return fchmod(fd, kNewFileMode & ~currentUmask()) == 0;
     }
-    const bool inspected = fstat(fd, &target->status) == 0;
-    close(fd);
-    if (!inspected || !S_ISREG(target->status.st_mode)) {
-        return false;
+    if (fchown(fd, target.status.st_uid, target.status.st_gid) != 0) {
+        // Only a privileged process may hand the file to another owner; otherwise it stays ours.
     }
-    char* resolved = realpath(path.c_str(), nullptr);
-    if (resolved == nullptr) {
-        return false;
-    }
-    target->path = resolved;
-    std::free(resolved);
-    target->exists = true;
-    return true;
+    return fchmod(fd, target.status.st_mode & kPermissionBits) == 0;
 }
 
-std::string directoryOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
+// The rename must replace the very file that was checked, or fill a place that is still empty.
+bool stillInPlace(const Target& target) {
+    struct stat now = {};
+    if (fstatat(target.directory, target.name.c_str(), &now, AT_SYMLINK_NOFOLLOW) != 0) {
+        return errno == ENOENT && !target.exists;
+    }
+    return target.exists && now.st_dev == target.status.st_dev &&
+           now.st_ino == target.status.st_ino;
 }
 
-// A hidden name beside the target, so the rename stays within one file system.
-std::string temporaryPattern(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-    return path.substr(0, nameStart) + "." + path.substr(nameStart) + ".XXXXXX";
-}
+// A temporary file beside the target, removed again unless it has taken the target's place.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(const Target& target)
+        : directory_(target.directory), fd_(createTemporaryFile(directory_, target.name, &name_)) {}
+    ~TemporaryFile() {
+        if (fd_ < 0) {
+            return;
+        }
+        if (!renamed_) {
+            unlinkat(directory_, name_.c_str(), 0);
+        }
+        // Closing gives up the lock only now that the temporary name is gone.
+        close(fd_);
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    int fd() const { return fd_; }
+    bool renameOnto(const Target& target) {
+        renamed_ = renameat(directory_, name_.c_str(), directory_, target.name.c_str()) == 0;
+        return renamed_;
+    }
+
+private:
+    int directory_;
+    std::string name_;
+    int fd_;
+    bool renamed_ = false;
+};
+
+}  // namespace
 
 bool writeAll(int fd, const std::string& bytes) {
     std::size_t done = 0;
@@ -79,44 +174,22 @@ bool writeAll(int fd, const std::string& bytes) {
     return true;
 }
 
-// Gives the temporary file the target's permissions and owner before it takes the target's place.
-bool adoptAttributes(int fd, const Target& target) {
-    if (!target.exists) {
-        return fchmod(fd, kNewFileMode & ~currentUmask()) == 0;
-    }
-    if (fchown(fd, target.status.st_uid, target.status.st_gid) != 0) {
-        // Only a privileged process may hand the file to another owner; otherwise it stays ours.
-    }
-    return fchmod(fd, target.status.st_mode & kPermissionBits) == 0;
-}
-
-// Makes the rename itself durable; a failure here loses nothing that is not already in place.
-void syncDirectory(const std::string& directory) {
-    const int fd = open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        fsync(fd);
-        close(fd);
-    }
-}
-
-}  // namespace
-
-bool replaceFileContents(const std::string& path, const std::string& bytes) {
+bool replaceFileContents(const std::string& path, const ContentWriter& writeContents) {
     Target target;
-    if (!inspectTarget(path, &target)) {
+    if (!findTarget(path, &target)) {
         return false;
     }
-    std::string temporary = temporaryPattern(target.path);
-    const int fd = mkstemp(temporary.data());
-    if (fd < 0) {
+    removeStaleTemporaryFiles(target.directory, target.name);
+    TemporaryFile temporary(target);
+    if (temporary.fd() < 0) {
         return false;
     }
-    bool written = writeAll(fd, bytes) && adoptAttributes(fd, target) && fsync(fd) == 0;
-    written = close(fd) == 0 && written;
-    if (!written || std::rename(temporary.c_str(), target.path.c_str()) != 0) {
-        unlink(temporary.c_str());
-        return false;
+    const bool replaced = writeContents(temporary.fd()) &&
+                          adoptAttributes(temporary.fd(), target) && fsync(temporary.fd()) == 0 &&
+                          stillInPlace(target) && temporary.renameOnto(target);
+    if (replaced) {
+        // Makes the rename itself durable; a failure here loses nothing already in place.
+        fsync(target.directory);
     }
-    syncDirectory(directoryOf(target.path));
-    return true;
+    return replaced;
 }

@@ -1,15 +1,28 @@
 // Replacing a file's bytes all at once, so a crash or a full disk never leaves half a file behind.
 #pragma once
 
+#include <functional>
 #include <string>
 
-// Makes the file at `path` hold exactly `bytes`, or leaves it as it was: the bytes go to a
-// temporary file in the same directory, which is synced and then renamed over `path`. Returns
-// whether the new bytes are in place; on failure no temporary file is left behind.
+// Writes the new contents into the file open at `fd`; false when a write failed.
+using ContentWriter = std::function<bool(int fd)>;
+
+// Makes the file at `path` hold exactly what `writeContents` writes, or leaves it as it was: the
+// bytes go to a temporary file in the same directory as the file, which is synced and then
+// renamed over it. Returns whether the new contents are in place; on failure no temporary file
+// is left behind.
+// - Symbolic links are followed once, and the file they lead to is the one checked and replaced;
+//   the links stay. A link to a file that does not exist yet gets that file created.
 // - A missing file is created with the usual permissions (0666 less the umask), provided its
 //   directory exists.
-// - An existing file that cannot be opened for writing (read-only, a directory) is left alone,
-//   and so is anything that is not a regular file.
-// - An existing file keeps its permission bits (and its owner, where the process may set it); a
-//   symbolic link stays a link and the file it points to is replaced.
-bool replaceFileContents(const std::string& path, const std::string& bytes);
+// - An existing file is replaced only when it is a regular file, has a write permission bit (a
+//   read-only file is left alone even by root) and the process may write to it. Nothing is
+//   opened before that is known.
+// - A file swapped for another between that check and the rename is left alone.
+// - An existing file keeps its permission bits (and its owner, where the process may set it).
+// - Temporary files that earlier saves of the same file left behind when they were cut short are
+//   removed once they are older than a minute, unless a save still running holds them.
+bool replaceFileContents(const std::string& path, const ContentWriter& writeContents);
+
+// Writes all of `bytes` to `fd`; false when a write failed.
+bool writeAll(int fd, const std::string& bytes);

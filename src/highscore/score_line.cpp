@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -45,16 +46,21 @@ Sint32 scoreFromText(const char* text, std::size_t length) {
     return static_cast<Sint32>(magnitude >= kLargestScore ? kLargestScore : magnitude);
 }
 
-bool parseScoreLine(const std::string& line, HighscoreEntry* entry) {
+bool parseScoreLine(std::string line, HighscoreEntry* entry) {
     const std::size_t separator = line.find(kScoreSeparator);
     if (separator == std::string::npos) {
         return false;
     }
-    entry->name = line.substr(0, separator);
     entry->score = scoreFromText(line.data() + separator + 1, line.size() - separator - 1);
+    // The line's own memory becomes the name; a long score text must not stay attached to it.
+    line.resize(separator);
+    if (line.capacity() / 2 > line.size()) {
+        line.shrink_to_fit();
+    }
+    entry->name = std::move(line);
     return true;
 }
 
-std::string formatScoreLine(const HighscoreEntry& entry) {
-    return entry.name + kScoreSeparator + std::to_string(entry.score) + '\n';
+std::string scoreLineEnd(Sint32 score) {
+    return kScoreSeparator + std::to_string(score) + '\n';
 }

@@ -18,8 +18,9 @@ Sint32 scoreFromText(const char* text, std::size_t length);
 
 // Splits one line (without its line feed) at its first separator into `entry`: the bytes before
 // it become the name, the text after it the score. Returns false, leaving `entry` untouched, when
-// the line has no separator.
-bool parseScoreLine(const std::string& line, HighscoreEntry* entry);
+// the line has no separator. A line handed over with std::move becomes the name without a copy.
+bool parseScoreLine(std::string line, HighscoreEntry* entry);
 
-// The line the table writes for `entry`: name, separator, decimal score and a line feed.
-std::string formatScoreLine(const HighscoreEntry& entry);
+// What follows the name in a line the table writes: the separator, the score in decimal and a
+// line feed. The table writes the name's bytes as they are, then this.
+std::string scoreLineEnd(Sint32 score);

@@ -2,14 +2,23 @@
 // highscore files, shows the default table; it never crashes or hangs.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 
 #include "e2e/e2e_fixture.h"
 
 namespace {
+
+namespace fs = std::filesystem;
+using namespace std::string_literals;
 
 struct DataFile {
     const char* name;
@@ -32,6 +41,42 @@ std::string readAll(const std::string& path) {
 
 void writeAll(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+const DataFile& dataFile(const std::string& name) {
+    for (const DataFile& file : kDataFiles) {
+        if (name == file.name) {
+            return file;
+        }
+    }
+    throw std::invalid_argument(name);
+}
+
+void appendLittleEndian(std::string& bytes, std::uint32_t value, int width) {
+    for (int i = 0; i < width; ++i) {
+        bytes += static_cast<char>(value >> (8 * i));
+    }
+}
+
+// A Windows BMP whose header claims `width` x `height` pixels, followed by a palette and
+// `pixelBytes` zero bytes, whatever the claimed size would need. An `infoSize` of 12 gives the
+// old header with 16-bit sizes.
+std::string claimedBitmap(std::int32_t width, std::int32_t height, int bitsPerPixel,
+                          std::size_t pixelBytes, std::uint32_t infoSize = 40) {
+    const bool old = infoSize == 12;
+    const std::uint32_t paletteSize = (old ? 3 : 4) << bitsPerPixel;
+    const std::uint32_t dataAt = 14 + infoSize + paletteSize;
+    std::string bytes = "BM";
+    appendLittleEndian(bytes, dataAt + static_cast<std::uint32_t>(pixelBytes), 4);
+    appendLittleEndian(bytes, 0, 4);
+    appendLittleEndian(bytes, dataAt, 4);
+    appendLittleEndian(bytes, infoSize, 4);
+    appendLittleEndian(bytes, static_cast<std::uint32_t>(width), old ? 2 : 4);
+    appendLittleEndian(bytes, static_cast<std::uint32_t>(height), old ? 2 : 4);
+    appendLittleEndian(bytes, 1, 2);  // planes
+    appendLittleEndian(bytes, static_cast<std::uint32_t>(bitsPerPixel), 2);
+    bytes.resize(14 + infoSize + paletteSize + pixelBytes, '\0');
+    return bytes;
 }
 
 // The ways a data file can be broken, each turning the good bytes into bad ones.
@@ -81,18 +126,91 @@ TEST_F(EndToEndTest, BrokenDataFilesAreRefusedLikeMissingOnes) {
     }
 }
 
+// Files made to harm the game, or that a player could never have meant as its data: each gives
+// its file's message and exit code at once, before a window could hang, crash or eat memory.
+TEST_F(EndToEndTest, HostileDataFilesAreRefusedAtOnce) {
+    const struct {
+        const char* file;
+        const char* what;
+        void (*plant)(const std::string& path);
+    } cases[] = {
+        {"korb.bmp", "a height of -2^31 in 118 bytes",
+         [](const std::string& path) { writeAll(path, claimedBitmap(1, INT32_MIN, 4, 0)); }},
+        {"korb.bmp", "60000 x 60000 in 4 KB",
+         [](const std::string& path) { writeAll(path, claimedBitmap(60000, 60000, 8, 3018)); }},
+        {"steine.bmp", "no width",
+         [](const std::string& path) { writeAll(path, claimedBitmap(0, 128, 8, 256)); }},
+        {"trichter.bmp", "a negative width",
+         [](const std::string& path) { writeAll(path, claimedBitmap(-192, 280, 8, 256)); }},
+        {"player.bmp", "65535 x 65535 in the old header",
+         [](const std::string& path) { writeAll(path, claimedBitmap(65535, 65535, 8, 256, 12)); }},
+        {"boulder.ttf", "a directory", [](const std::string& path) { fs::create_directory(path); }},
+        {"boulder.ttf", "a link to the endless /dev/zero",
+         [](const std::string& path) { fs::create_symlink("/dev/zero", path); }},
+        {"boulder.ttf", "the font padded to a gigabyte",
+         [](const std::string& path) {
+             fs::copy_file(repositoryDataPath("boulder.ttf"), path);
+             fs::resize_file(path, std::uintmax_t{1} << 30);  // sparse: no room on disk
+         }},
+    };
+    for (const auto& c : cases) {
+        work.copyGameData();
+        const std::string path = work.root() + "/Data/" + c.file;
+        fs::remove(path);
+        c.plant(path);
+        EXPECT_EQ(startExpectingFailure(), dataFile(c.file).exitCode) << c.file << ", " << c.what;
+        EXPECT_EQ(process->errors(), dataFile(c.file).message) << c.file << ", " << c.what;
+        fs::remove_all(path);
+    }
+    // A named pipe in place of any data file: nothing will ever be written into it.
+    for (const DataFile& file : kDataFiles) {
+        work.copyGameData();
+        const std::string path = work.root() + "/Data/" + file.name;
+        fs::remove(path);
+        ASSERT_EQ(mkfifo(path.c_str(), 0644), 0);
+        EXPECT_EQ(startExpectingFailure(), file.exitCode) << file.name << ", a named pipe";
+        EXPECT_EQ(process->errors(), file.message) << file.name << ", a named pipe";
+        fs::remove(path);
+    }
+}
+
+std::string defaultLines(int highest, int lowest) {
+    std::string lines;
+    for (int score = highest; score >= lowest; score -= 10) {
+        lines += ":);" + std::to_string(score) + "\n";
+    }
+    return lines;
+}
+
 TEST_F(EndToEndTest, BrokenHighscoreFilesShowATableAndAreRewritten) {
     const std::string garbage = readAll(repositoryDataPath("korb.bmp")).substr(0, 4000);
-    const std::string cases[] = {"", garbage, std::string(100000, ';'), "A;9999999999999\n\0;\r\n"};
+    // What each file is rewritten as; left empty where only its shape is known: fifteen lines.
+    const struct {
+        const char* what;
+        std::string bytes;
+        std::string rewritten;
+    } cases[] = {
+        {"empty", "", defaultLines(150, 10)},
+        {"a bitmap", garbage, ""},
+        {"one line of separators", std::string(100000, ';'), defaultLines(140, 10) + ";0\n"},
+        {"a score beyond 32 bits, a NUL byte for a name, a CR line end",
+         "A;9999999999999\n\0;\r\n"s, "A;2147483647\n" + defaultLines(130, 10) + "\0;0\n"s},
+    };
     GameProcess& game = start();
     game.key("Down Down Return");
-    for (const std::string& bytes : cases) {
-        writeAll(work.root() + "/Data/einfach.hsc", bytes);
+    for (const auto& c : cases) {
+        const std::string path = work.root() + "/Data/einfach.hsc";
+        writeAll(path, c.bytes);
         game.key("Return");
         const Screenshot shot = game.waitFor([](const Screenshot& s) {
             return s.count({150, 70, 60, 32}, screenColour(200, 0, 0)) > 0;
         });
-        EXPECT_GT(shot.count({150, 70, 60, 32}, screenColour(200, 0, 0)), 0) << "rank 1 shown";
+        EXPECT_GT(shot.count({150, 70, 60, 32}, screenColour(200, 0, 0)), 0) << c.what;
+        const std::string rewritten = readAll(path);
+        EXPECT_EQ(std::count(rewritten.begin(), rewritten.end(), '\n'), 15) << c.what;
+        if (!c.rewritten.empty()) {
+            EXPECT_EQ(rewritten, c.rewritten) << c.what;
+        }
         game.key("x Return");  // home, then the highscore page again
     }
     game.key("Escape");

@@ -1,6 +1,8 @@
 // The whole start-up: the menu tree that setup builds, and what its entries do to the game.
 #include <gtest/gtest.h>
 
+#include <new>
+
 #include "game/game.h"
 #include "game/menu_callbacks.h"
 #include "game/test_art.h"
@@ -10,6 +12,9 @@
 #include "support/work_dir.h"
 
 namespace {
+
+// While set, the next nothrow allocation of a menu page's size fails, as if memory had run out.
+bool g_failNextPage = false;
 
 class MenuTreeTest : public DummyScreenTest {
 protected:
@@ -196,4 +201,42 @@ TEST_F(MenuTreeTest, CallbacksReachTheGameThroughItsGlobal) {
     EXPECT_EQ(menus->activeIndex, 0);
 }
 
+// The home page is the menu set's first own allocation of a page's size.
+static_assert(sizeof(MenuSet) != sizeof(MenuPage));
+
+class MenuTreeDeathTest : public DummyScreenTest {
+protected:
+    void SetUp() override {
+        DummyScreenTest::SetUp();
+        writeTestArt(work.root() + "/Data");
+        work.copyData("boulder.ttf");
+    }
+
+    WorkDir work;
+    Game game;
+};
+
+TEST_F(MenuTreeDeathTest, HomePageWithoutMemoryEndsLikeTheMenuSetWithout) {
+    const auto setupWithoutMemory = [this] {
+        g_failNextPage = true;
+        game.setup(1, false);
+    };
+    // The set reports the page it could not create, without a line end, before the game ends.
+    EXPECT_EXIT(setupWithoutMemory(), testing::ExitedWithCode(1),
+                "^Konnte Untermenü nicht erzeugen\\.Konnte das Menü nicht erzeugen!\n");
+}
+
 }  // namespace
+
+// Replaces the allocator's plain nothrow form so a test can make a page's allocation fail.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    if (g_failNextPage && size == sizeof(MenuPage)) {
+        g_failNextPage = false;
+        return nullptr;
+    }
+    try {
+        return ::operator new(size);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}

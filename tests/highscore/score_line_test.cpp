@@ -67,10 +67,10 @@ TEST(ScoreLine, LineWithoutSeparatorLeavesEntryAlone) {
     EXPECT_EQ(entry.score, 77);
 }
 
-TEST(ScoreLine, FormatsNameSeparatorDecimalAndLineFeed) {
-    EXPECT_EQ(formatScoreLine({"Bo", 0}), "Bo;0\n");
-    EXPECT_EQ(formatScoreLine({"", -2147483647 - 1}), ";-2147483648\n");
-    EXPECT_EQ(formatScoreLine({"\xe4\0"s, 7}), "\xe4\0;7\n"s);
+TEST(ScoreLine, EndsWithSeparatorDecimalAndLineFeed) {
+    EXPECT_EQ(scoreLineEnd(0), ";0\n");
+    EXPECT_EQ(scoreLineEnd(7), ";7\n");
+    EXPECT_EQ(scoreLineEnd(-2147483647 - 1), ";-2147483648\n");
 }
 
 }  // namespace

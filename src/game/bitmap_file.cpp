@@ -1,0 +1,82 @@
+// A bitmap file read into memory and checked before SDL decodes it.
+#include "game/bitmap_file.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <new>
+
+#include "shell/regular_file.h"
+
+namespace {
+
+// Four bytes a pixel at most, plus room for headers and a palette.
+constexpr std::size_t kMaxBitmapBytes =
+    kMaxBitmapSide * kMaxBitmapSide * 4 + std::size_t{64} * 1024;
+
+// The file header is 14 bytes; the picture header after it starts with its own size, then the
+// width and the height: 16-bit unsigned in the old 12-byte form, 32-bit signed in all others.
+constexpr std::size_t kInfoHeaderAt = 14;
+constexpr std::size_t kSizesAt = 18;
+constexpr Uint32 kCoreHeaderSize = 12;
+constexpr std::size_t kHeadersNeeded = 26;
+
+Uint32 littleEndian(const Uint8* bytes, int width) {
+    Uint32 value = 0;
+    for (int i = width - 1; i >= 0; --i) {
+        value = value << 8 | bytes[i];
+    }
+    return value;
+}
+
+}  // namespace
+
+bool isUsableBitmapSize(std::int64_t width, std::int64_t height) {
+    return width >= 1 && width <= kMaxBitmapSide && height >= 1 && height <= kMaxBitmapSide;
+}
+
+BitmapFile::BitmapFile(const char* path) {
+    if (!readRegularFile(path) || !hasUsableHeader()) {
+        delete[] bytes_;
+        bytes_ = nullptr;
+        size_ = 0;
+    }
+}
+
+BitmapFile::~BitmapFile() {
+    delete[] bytes_;
+}
+
+SDL_RWops* BitmapFile::stream() const {
+    return bytes_ == nullptr ? nullptr : SDL_RWFromConstMem(bytes_, static_cast<int>(size_));
+}
+
+bool BitmapFile::readRegularFile(const char* path) {
+    struct stat status = {};
+    const int fd = openRegularFile(path, &status);
+    if (fd < 0) {
+        return false;
+    }
+    bool read = status.st_size > 0 && static_cast<std::size_t>(status.st_size) <= kMaxBitmapBytes;
+    if (read) {
+        size_ = static_cast<std::size_t>(status.st_size);
+        bytes_ = new (std::nothrow) Uint8[size_];
+        read = bytes_ != nullptr && readAt(fd, bytes_, size_, 0);
+    }
+    close(fd);
+    return read;
+}
+
+bool BitmapFile::hasUsableHeader() const {
+    if (size_ < kHeadersNeeded || bytes_[0] != 'B' || bytes_[1] != 'M') {
+        return false;
+    }
+    const Uint8* sizes = bytes_ + kSizesAt;
+    if (littleEndian(bytes_ + kInfoHeaderAt, 4) == kCoreHeaderSize) {
+        return isUsableBitmapSize(littleEndian(sizes, 2), littleEndian(sizes + 2, 2));
+    }
+    const std::int64_t width = static_cast<Sint32>(littleEndian(sizes, 4));
+    const std::int64_t height = static_cast<Sint32>(littleEndian(sizes + 4, 4));
+    // Negating in a wider type keeps the most negative height from turning back into itself.
+    return isUsableBitmapSize(width, height < 0 ? -height : height);
+}

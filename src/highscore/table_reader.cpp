@@ -1,0 +1,84 @@
+// Reading a highscore file line by line, telling a missing file from one that could not be read.
+#include "highscore/table_reader.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "shell/regular_file.h"
+
+namespace {
+
+constexpr std::size_t kScanChunk = std::size_t{64} * 1024;
+
+}  // namespace
+
+TableReader::TableReader(const std::string& path) {
+    struct stat status = {};
+    fd_ = openRegularFile(path.c_str(), &status);
+    if (fd_ < 0) {
+        outcome_ = errno == ENOENT ? Outcome::Missing : Outcome::Unreadable;
+    }
+}
+
+TableReader::~TableReader() {
+    if (fd_ >= 0) {
+        close(fd_);
+    }
+}
+
+bool TableReader::findLineEnd(off_t start, off_t* end, bool* hasLineFeed) {
+    char chunk[kScanChunk];
+    *end = start;
+    *hasLineFeed = false;
+    for (;;) {
+        const ssize_t got = pread(fd_, chunk, sizeof chunk, *end);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            return false;
+        }
+        if (got == 0) {
+            return true;
+        }
+        if (const void* feed = std::memchr(chunk, '\n', static_cast<std::size_t>(got))) {
+            *end += static_cast<const char*>(feed) - chunk;
+            *hasLineFeed = true;
+            return true;
+        }
+        *end += got;
+    }
+}
+
+bool TableReader::nextLine(std::string* line) {
+    line->clear();
+    if (fd_ < 0 || ended_) {
+        return false;
+    }
+    // The line is measured first and then read in one piece, so even a line of many megabytes
+    // takes its own size in memory once, not the doubling a growing buffer would need.
+    off_t end = 0;
+    bool hasLineFeed = false;
+    if (!findLineEnd(next_, &end, &hasLineFeed)) {
+        outcome_ = Outcome::Unreadable;
+        ended_ = true;
+        return false;
+    }
+    if (end == next_ && !hasLineFeed) {
+        ended_ = true;
+        return false;
+    }
+    line->resize(static_cast<std::size_t>(end - next_));
+    if (!readAt(fd_, line->data(), line->size(), next_)) {
+        line->clear();
+        outcome_ = Outcome::Unreadable;
+        ended_ = true;
+        return false;
+    }
+    next_ = hasLineFeed ? end + 1 : end;
+    ended_ = !hasLineFeed;
+    return true;
+}

@@ -1,0 +1,40 @@
+// Reading a highscore file line by line, telling a missing file from one that could not be read.
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+
+class TableReader {
+public:
+    // What reading found out about the file.
+    enum class Outcome {
+        Missing,     // there is no file (a symbolic link may point to where it would be)
+        Read,        // every line asked for was read, or the file ended before
+        Unreadable,  // it exists but is not a regular file, cannot be opened, or a read failed
+    };
+
+    // Opens `path` if it names a regular file. Never blocks: a named pipe or a device is
+    // refused without being opened.
+    explicit TableReader(const std::string& path);
+    // Closes the file.
+    ~TableReader();
+    TableReader(const TableReader&) = delete;
+    TableReader& operator=(const TableReader&) = delete;
+
+    // Reads the next line, without its line feed, into `line`, at any length memory allows (a
+    // failed allocation throws std::bad_alloc). False, with `line` empty, when the file has no
+    // further line or cannot be read.
+    bool nextLine(std::string* line);
+
+    Outcome outcome() const { return outcome_; }
+
+private:
+    // Finds where the line starting at `start` ends; false when a read failed.
+    bool findLineEnd(off_t start, off_t* end, bool* hasLineFeed);
+
+    int fd_ = -1;
+    off_t next_ = 0;  // where the next line starts
+    bool ended_ = false;
+    Outcome outcome_ = Outcome::Read;
+};
