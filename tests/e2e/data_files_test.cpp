@@ -4,10 +4,10 @@
 
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include "e2e/e2e_fixture.h"
+#include "support/whole_file.h"
 
 namespace {
 
@@ -24,11 +24,6 @@ const DataFile kDataFiles[] = {
     {"korb.bmp", 2, "Konnte Data/korb.bmp nicht laden!\n"},
     {"boulder.ttf", 2, "Konnte Data/boulder.ttf nicht laden!\n"},
 };
-
-std::string readAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 void writeAll(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
@@ -70,11 +65,11 @@ TEST_F(EndToEndTest, BrokenDataFilesAreRefusedLikeMissingOnes) {
         // A bitmap where the font belongs, and the font where a bitmap belongs.
         const bool isFont = std::string(file.name) == "boulder.ttf";
         const std::string otherKind =
-            readAll(repositoryDataPath(isFont ? "korb.bmp" : "boulder.ttf"));
+            readWholeFile(repositoryDataPath(isFont ? "korb.bmp" : "boulder.ttf"));
         for (const Damage& damage : kDamages) {
             work.copyGameData();
             const std::string path = work.root() + "/Data/" + file.name;
-            writeAll(path, damage.apply(readAll(path), otherKind));
+            writeAll(path, damage.apply(readWholeFile(path), otherKind));
             EXPECT_EQ(startExpectingFailure(), file.exitCode) << file.name << ", " << damage.what;
             EXPECT_EQ(process->errors(), file.message) << file.name << ", " << damage.what;
         }
@@ -82,7 +77,7 @@ TEST_F(EndToEndTest, BrokenDataFilesAreRefusedLikeMissingOnes) {
 }
 
 TEST_F(EndToEndTest, BrokenHighscoreFilesShowATableAndAreRewritten) {
-    const std::string garbage = readAll(repositoryDataPath("korb.bmp")).substr(0, 4000);
+    const std::string garbage = readWholeFile(repositoryDataPath("korb.bmp")).substr(0, 4000);
     const std::string cases[] = {"", garbage, std::string(100000, ';'), "A;9999999999999\n\0;\r\n"};
     GameProcess& game = start();
     game.key("Down Down Return");
@@ -94,6 +89,9 @@ TEST_F(EndToEndTest, BrokenHighscoreFilesShowATableAndAreRewritten) {
         });
         EXPECT_GT(shot.count({150, 70, 60, 32}, screenColour(200, 0, 0)), 0) << "rank 1 shown";
         game.key("x Return");  // home, then the highscore page again
+        game.waitFor([](const Screenshot& s) {
+            return s.count({0, 100, 800, 40}, kMenuTitle) > 0;
+        });
     }
     game.key("Escape");
     EXPECT_EQ(game.waitForExit(), 0) << game.errors();
