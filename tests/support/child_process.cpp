@@ -6,44 +6,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <array>
-#include <cerrno>
 #include <chrono>
 #include <stdexcept>
 #include <thread>
 
 namespace {
-
-// The test's own environment with `changes` applied.
-std::vector<std::string> environmentWith(const std::vector<std::string>& changes) {
-    std::vector<std::string> result;
-    for (char** entry = environ; *entry != nullptr; ++entry) {
-        result.emplace_back(*entry);
-    }
-    for (const std::string& change : changes) {
-        const std::string prefix = change.substr(0, change.find('=')) + "=";
-        result.erase(std::remove_if(result.begin(), result.end(),
-                                    [&](const std::string& entry) {
-                                        return entry.compare(0, prefix.size(), prefix) == 0;
-                                    }),
-                     result.end());
-        if (change.find('=') != std::string::npos) {
-            result.push_back(change);
-        }
-    }
-    return result;
-}
-
-// The null-terminated array of C strings that exec wants; points into `strings`.
-std::vector<char*> pointersInto(std::vector<std::string>& strings) {
-    std::vector<char*> pointers;
-    for (std::string& text : strings) {
-        pointers.push_back(text.data());
-    }
-    pointers.push_back(nullptr);
-    return pointers;
-}
 
 // In the child: sends `fd` into the file `path`, created or emptied; nothing for an empty path.
 void redirect(const std::string& path, int fd) {
@@ -56,32 +24,46 @@ void redirect(const std::string& path, int fd) {
     }
 }
 
+// In the child: sets up what `launch` asks for and becomes the program, or ends with 127.
+[[noreturn]] void execute(const Launch& launch, char* const* argv, int outFd) {
+    if (!launch.workDir.empty() && chdir(launch.workDir.c_str()) != 0) {
+        _exit(127);
+    }
+    if (outFd >= 0) {
+        dup2(outFd, STDOUT_FILENO);
+    } else {
+        redirect(launch.outPath, STDOUT_FILENO);
+    }
+    redirect(launch.errPath, STDERR_FILENO);
+    // The child has its own copy of the settings, so putenv may keep pointing into it.
+    for (const std::string& setting : launch.environment) {
+        if (setting.find('=') == std::string::npos) {
+            unsetenv(setting.c_str());
+        } else {
+            putenv(const_cast<char*>(setting.c_str()));
+        }
+    }
+    execvp(argv[0], argv);
+    _exit(127);
+}
+
 // Starts the program with its standard output on `outFd`, or as the launch says when that is -1.
-// Everything exec needs is built before the fork, so the child only redirects and executes.
 pid_t spawn(const Launch& launch, int outFd) {
     if (launch.argv.empty()) {
         throw std::invalid_argument("no program to start");
     }
     std::vector<std::string> arguments = launch.argv;
-    std::vector<std::string> environment = environmentWith(launch.environment);
-    const std::vector<char*> argv = pointersInto(arguments);
-    const std::vector<char*> envp = pointersInto(environment);
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
     const pid_t pid = fork();
     if (pid < 0) {
-        throw std::runtime_error("cannot start " + launch.argv[0]);
+        throw std::runtime_error("cannot start " + arguments[0]);
     }
     if (pid == 0) {
-        if (!launch.workDir.empty() && chdir(launch.workDir.c_str()) != 0) {
-            _exit(127);
-        }
-        if (outFd >= 0) {
-            dup2(outFd, STDOUT_FILENO);
-        } else {
-            redirect(launch.outPath, STDOUT_FILENO);
-        }
-        redirect(launch.errPath, STDERR_FILENO);
-        execvpe(argv[0], argv.data(), envp.data());
-        _exit(127);
+        execute(launch, argv.data(), outFd);
     }
     return pid;
 }
@@ -99,15 +81,11 @@ ChildProcess::~ChildProcess() {
 }
 
 bool ChildProcess::running() {
-    if (pid_ < 0) {
-        return false;
-    }
     int status = 0;
-    const pid_t result = waitpid(pid_, &status, WNOHANG);
-    if (result == 0 || (result < 0 && errno == EINTR)) {
-        return true;
+    if (pid_ < 0 || waitpid(pid_, &status, WNOHANG) == 0) {
+        return pid_ >= 0;
     }
-    exitCode_ = result == pid_ ? exitCodeOf(status) : -1;
+    exitCode_ = exitCodeOf(status);
     pid_ = -1;
     return false;
 }
@@ -125,45 +103,30 @@ bool ChildProcess::waitForEnd(double seconds) {
 }
 
 void ChildProcess::stop(int signal) {
-    if (!running()) {
-        return;
+    if (running()) {
+        ::kill(pid_, signal);
+        int status = 0;
+        waitpid(pid_, &status, 0);
+        exitCode_ = exitCodeOf(status);
+        pid_ = -1;
     }
-    ::kill(pid_, signal);
-    int status = 0;
-    while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
-    }
-    exitCode_ = exitCodeOf(status);
-    pid_ = -1;
 }
 
 std::string outputOf(const Launch& launch, int* exitCode) {
     int ends[2];
     if (pipe2(ends, O_CLOEXEC) != 0) {
-        throw std::runtime_error("cannot make a pipe for " + launch.argv.at(0));
+        throw std::runtime_error("cannot make a pipe");
     }
-    pid_t pid = -1;
-    try {
-        pid = spawn(launch, ends[1]);
-    } catch (...) {
-        close(ends[0]);
-        close(ends[1]);
-        throw;
-    }
+    const pid_t pid = spawn(launch, ends[1]);
     close(ends[1]);
     std::string output;
     std::array<char, 65536> chunk;
-    for (;;) {
-        const ssize_t got = read(ends[0], chunk.data(), chunk.size());
-        if (got > 0) {
-            output.append(chunk.data(), static_cast<size_t>(got));
-        } else if (got == 0 || errno != EINTR) {
-            break;
-        }
+    for (ssize_t got; (got = read(ends[0], chunk.data(), chunk.size())) > 0;) {
+        output.append(chunk.data(), static_cast<size_t>(got));
     }
     close(ends[0]);
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
+    waitpid(pid, &status, 0);
     if (exitCode != nullptr) {
         *exitCode = exitCodeOf(status);
     }
