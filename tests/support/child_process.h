@@ -19,7 +19,8 @@ struct Launch {
 // A running program. A program that cannot be started ends at once with exit code 127.
 class ChildProcess {
 public:
-    // Starts it; throws std::runtime_error when no process can be made.
+    // Starts it; throws std::runtime_error when no process can be made, std::invalid_argument
+    // when argv is empty.
     explicit ChildProcess(const Launch& launch);
     // Kills the program (SIGKILL) if it still runs, and waits for it.
     ~ChildProcess();
