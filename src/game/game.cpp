@@ -32,4 +32,9 @@ Game::Game()
     g_game = this;
 }
 
-Game::~Game() = default;
+Game::~Game() {
+    // Menu callbacks that outlive this game must not reach it through the global.
+    if (g_game == this) {
+        g_game = nullptr;
+    }
+}

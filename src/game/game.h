@@ -26,6 +26,7 @@ public:
     // Makes this the game the menu callbacks reach through g_game; starts in Menu, empty field.
     Game();
     // Frees nothing: the surfaces and menus go with releaseResources, before SDL shuts down.
+    // Clears g_game if it names this game.
     virtual ~Game();
 
     Game(const Game&) = delete;
@@ -85,7 +86,7 @@ public:
     Uint8 bin[kLaneCount][kBasketDepth];  // basket columns; occupied cells contiguous from cell 0
 };
 
-// The game the menu callbacks act on: the most recently constructed one.
+// The game the menu callbacks act on: the most recently constructed one, null once it is gone.
 extern Game* g_game;
 // Playing ticks since the program started; spawning keys off it.
 extern Uint32 g_tickCounter;

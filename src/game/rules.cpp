@@ -12,6 +12,22 @@ bool isSpawnTick() {
     return g_tickCounter % kSpawnPeriod == 0;
 }
 
+// One frame of the drop: the paddle reaches out a frame a tick, lets its bottom tile go on the
+// release frame, then draws back; at rest again, the game plays on.
+void stepDropAnimation(Game& game) {
+    if (game.paddleFrame == 0) {
+        game.dropExtending = 1;
+    }
+    game.paddleFrame = game.dropExtending ? game.paddleFrame + 1 : game.paddleFrame - 1;
+    if (game.paddleFrame == kReleaseFrame) {
+        game.dropFromPaddle();
+        game.dropExtending = 0;
+    } else if (game.paddleFrame == 0) {
+        game.onBoardEvent();
+        game.state = GameState::Playing;
+    }
+}
+
 }  // namespace
 
 bool Game::tick() {
@@ -32,17 +48,7 @@ bool Game::tick() {
             render();
             return true;
         case GameState::Dropping:
-            if (paddleFrame == 0) {
-                dropExtending = 1;
-            }
-            paddleFrame = dropExtending ? paddleFrame + 1 : paddleFrame - 1;
-            if (paddleFrame == kReleaseFrame) {
-                dropFromPaddle();
-                dropExtending = 0;
-            } else if (paddleFrame == 0) {
-                onBoardEvent();
-                state = GameState::Playing;
-            }
+            stepDropAnimation(*this);
             advanceLanes();
             render();
             return true;

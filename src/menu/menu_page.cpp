@@ -103,10 +103,16 @@ void MenuPage::setAction(int index, ElementAction action, Sint32 value) {
 }
 
 void MenuPage::select(Sint8 index) {
-    if (!holdsElement(index)) {
-        return;
+    if (holdsElement(index)) {
+        moveHighlight(index, HighlightMove::Select);
     }
-    if (selected != 0) {
+}
+
+void MenuPage::moveHighlight(int index, HighlightMove by) {
+    // Only the element at `selected` can be lit among the text items, so it is the one to put
+    // out. A click leaves a selected rectangle or title alone: for them `on` means shown.
+    if (selected != 0 &&
+        (by == HighlightMove::Select || elements[selected]->kind == ElementKind::TextItem)) {
         elements[selected]->on = 0;
     }
     selected = index;
@@ -136,13 +142,7 @@ Uint8 MenuPage::click(Uint16 x, Uint16 y) {
         return 0;
     }
     if (elements[hit]->kind == ElementKind::TextItem) {
-        for (int index = 1; index <= elementCount; ++index) {
-            if (elements[index]->kind == ElementKind::TextItem) {
-                elements[index]->on = 0;
-            }
-        }
-        elements[hit]->on = 1;
-        selected = hit;
+        moveHighlight(hit, HighlightMove::Click);
     }
     draw();
     return static_cast<Uint8>(hit);
@@ -175,11 +175,7 @@ Uint8 MenuPage::command(MenuCommand cmd) {
         return 0;
     }
     // The set redraws after every command, so a moved highlight shows without drawing here.
-    if (selected != 0) {
-        elements[selected]->on = 0;
-    }
-    selected = moved;
-    elements[selected]->on = 1;
+    moveHighlight(moved, HighlightMove::Select);
     return static_cast<Uint8>(selected);
 }
 

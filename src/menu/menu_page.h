@@ -46,12 +46,18 @@ public:
     MenuElement* background;                  // owned; never clicked, never selected
     MenuElement* elements[kMaxElements + 1];  // owned; 0 is the title, 1..elementCount the rest
     Sint32 elementCount;
-    Sint32 selected;  // 0 when nothing is selected
+    Sint32 selected;  // 0 when nothing is selected; the only text item that may be lit
 
 private:
+    // What moves the highlight: select or a keyboard command (Select), or a click.
+    enum class HighlightMove { Select, Click };
+
     // Stores `element` after the others and returns its index; the caller checked the room.
     int append(MenuElement* element);
     bool holdsElement(int index) const;  // 1 to elementCount
     // The first text item from `start` on, walking by `step`; 0 when there is none.
     int textItemFrom(int start, int step) const;
+    // Makes element `index` (1 to elementCount) the selected one and lights it; the element
+    // selected so far goes dark, unless a click leaves a rectangle or title there shown.
+    void moveHighlight(int index, HighlightMove by);
 };

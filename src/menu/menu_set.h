@@ -32,7 +32,7 @@ public:
     void command(MenuCommand cmd);
 
     MenuPage* currentPage;  // the page created or opened last; one of pages
-    MenuPage* pages[kMaxPages];
+    MenuPage* pages[kMaxPages];  // owned; 0 is the home page, 0..pageCount-1 in use
     Sint32 pageCount;
     Sint32 activeIndex;  // 0: the home page alone
 

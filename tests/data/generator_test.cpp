@@ -2,20 +2,14 @@
 // files agree.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
+#include "support/child_process.h"
+#include "support/whole_file.h"
 #include "support/work_dir.h"
 
 namespace {
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 // One run of the generator and the committed files it must redraw.
 struct CommittedArt {
@@ -31,18 +25,32 @@ const CommittedArt kCommittedArt[] = {
      {"plimsdl-48.png", "plimsdl-64.png", "plimsdl-128.png", "plimsdl-256.png"}},
 };
 
+// The generator's exit code when run with `arguments`, its complaints sent to `errPath` (empty:
+// the test's own standard error).
+int runGenerator(const std::vector<std::string>& arguments, const std::string& errPath = "") {
+    Launch generator;
+    generator.argv = {PLIMSDL_ARTWORK_GENERATOR};
+    generator.argv.insert(generator.argv.end(), arguments.begin(), arguments.end());
+    generator.errPath = errPath;
+    int exitCode = -1;
+    outputOf(generator, &exitCode);
+    return exitCode;
+}
+
 }  // namespace
 
 TEST(ArtworkGenerator, RedrawsTheCommittedBitmapsAndIconsByteForByte) {
     for (const CommittedArt& art : kCommittedArt) {
         const WorkDir work;
-        const std::string command = std::string("\"") + PLIMSDL_ARTWORK_GENERATOR + "\" " +
-                                    art.option + " \"" + work.root() + "/Data\"";
-        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        std::vector<std::string> arguments = {work.root() + "/Data"};
+        if (*art.option != '\0') {
+            arguments.insert(arguments.begin(), art.option);
+        }
+        ASSERT_EQ(runGenerator(arguments), 0) << art.directory;
         for (const char* name : art.files) {
             const std::string drawn = work.readFile(std::string("Data/") + name);
             const std::string committed =
-                readFile(std::string(PLIMSDL_SOURCE_DIR) + "/" + art.directory + "/" + name);
+                readWholeFile(std::string(PLIMSDL_SOURCE_DIR) + "/" + art.directory + "/" + name);
             EXPECT_FALSE(drawn.empty()) << name;
             // Compared as a whole rather than printed: a difference means the files need
             // regenerating.
@@ -52,6 +60,5 @@ TEST(ArtworkGenerator, RedrawsTheCommittedBitmapsAndIconsByteForByte) {
 }
 
 TEST(ArtworkGenerator, RefusesToRunWithoutAnOutputDirectory) {
-    const std::string command = std::string("\"") + PLIMSDL_ARTWORK_GENERATOR + "\" 2>/dev/null";
-    EXPECT_NE(std::system(command.c_str()), 0);
+    EXPECT_NE(runGenerator({}, "/dev/null"), 0);
 }

@@ -62,8 +62,33 @@ constexpr int kCarriedTileTop = 340;
 constexpr int kBasketBottomCellTop = 506;
 constexpr int kPaddleBandTop = 308;
 constexpr int kPaddleBandHeight = 64;
+constexpr Area kBasket = {17, 388, 352, 140};
+constexpr Area kBasketLeftEnd = {17, 388, 40, 140};  // no menu page draws here
 }  // namespace layout
+
+// The menus' text colours as the screen shows them.
+inline const Rgb kMenuTitle = screenColour(255, 0, 0);
+inline const Rgb kMenuItem = screenColour(128, 0, 0);
+inline const Rgb kMenuHighlight = screenColour(200, 0, 0);
 
 inline Area menuRow(int row) {
     return Area{0, layout::kMenuRow[row], 800, layout::kMenuRowHeight};
+}
+
+// The colour page's swatch of `colour`, a plain rectangle 3 rows below the colour's name.
+inline Area swatch(int colour) {
+    return Area{300, layout::kMenuRow[colour] + 3, 90, 30};
+}
+
+// A highscore table: its caption, the first rank and the fifteenth score. The edges of a menu
+// page's title show the caption's colour too, so the rank and the score tell a table.
+inline bool showsHighscoreTable(const Screenshot& shot) {
+    return shot.count({0, 10, 800, 50}, kMenuHighlight) > 0 &&
+           shot.count({150, 70, 60, 32}, kMenuHighlight) > 0 &&
+           shot.count({550, 518, 100, 32}, kMenuHighlight) > 0;
+}
+
+// A game is on the screen rather than a menu page or a highscore table.
+inline bool showsPlayfield(const Screenshot& shot) {
+    return shot.nonBlack(layout::kBasketLeftEnd) > 1000;
 }

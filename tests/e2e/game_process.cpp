@@ -1,20 +1,14 @@
 // The real game, started under the test X server and driven with xdotool like a player would.
 #include "e2e/game_process.h"
 
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <sstream>
+#include <stdexcept>
 #include <thread>
 
 #include "e2e/window_close.h"
-#include "e2e/x_display.h"
+#include "support/whole_file.h"
 
 namespace {
 
@@ -40,6 +34,40 @@ int nearestLevel(int value, int levels) {
     return best;
 }
 
+Launch gameLaunch(const std::string& workDir, const std::string& sdlLibraryDir) {
+    Launch launch;
+    launch.argv = {PLIMSDL_BINARY};
+    launch.workDir = workDir;
+    // The unit tests' dummy display must not leak into a run on the real X server.
+    launch.environment = {"SDL_VIDEODRIVER", "SDL_AUDIODRIVER=dummy"};
+    // Runs against another build of SDL 1.2 (sdl12-compat) when the test asks for it.
+    if (!sdlLibraryDir.empty()) {
+        launch.environment.push_back("LD_LIBRARY_PATH=" + sdlLibraryDir);
+    }
+    launch.outPath = workDir + "/.stdout";
+    launch.errPath = workDir + "/.stderr";
+    return launch;
+}
+
+// A helper program's standard output; its complaints are dropped when `quiet`.
+std::string outputOfTool(const std::vector<std::string>& argv, bool quiet, int* exitCode) {
+    Launch launch;
+    launch.argv = argv;
+    launch.errPath = quiet ? "/dev/null" : "";
+    return outputOf(launch, exitCode);
+}
+
+// Runs xdotool to send input; a failure to send is the test's failure.
+void xdotool(const std::vector<std::string>& arguments) {
+    std::vector<std::string> argv = {"xdotool"};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    int exitCode = -1;
+    outputOfTool(argv, false, &exitCode);
+    if (exitCode != 0) {
+        throw std::runtime_error("xdotool " + arguments.at(0) + " failed");
+    }
+}
+
 }  // namespace
 
 Rgb screenColour(int r, int g, int b) {
@@ -55,42 +83,16 @@ std::string suiteSdlLibraryDir() {
 }
 
 GameProcess::GameProcess(const std::string& workDir, const std::string& sdlLibraryDir)
-    : workDir_(workDir) {
-    pid_ = fork();
-    if (pid_ == 0) {
-        if (chdir(workDir.c_str()) != 0) {
-            _exit(127);
-        }
-        const int out = open(".stdout", O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        const int err = open(".stderr", O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        dup2(out, STDOUT_FILENO);
-        dup2(err, STDERR_FILENO);
-        // The unit tests' dummy display must not leak into a run on the real X server.
-        unsetenv("SDL_VIDEODRIVER");
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
-        // Runs against another build of SDL 1.2 (sdl12-compat) when the test asks for it.
-        if (!sdlLibraryDir.empty()) {
-            setenv("LD_LIBRARY_PATH", sdlLibraryDir.c_str(), 1);
-        }
-        execl(PLIMSDL_BINARY, PLIMSDL_BINARY, static_cast<char*>(nullptr));
-        _exit(127);
-    }
-}
-
-GameProcess::~GameProcess() {
-    if (pid_ > 0) {
-        kill(pid_, SIGKILL);
-        waitpid(pid_, nullptr, 0);
-    }
-}
+    : workDir_(workDir), game_(gameLaunch(workDir, sdlLibraryDir)) {}
 
 bool GameProcess::waitForWindow(double seconds) {
     const auto deadline = after(seconds);
-    while (Clock::now() < deadline) {
-        std::istringstream found(
-            runCommand("xdotool search --onlyvisible --name '^PlimSDL$' 2>/dev/null"));
+    while (Clock::now() < deadline && game_.running()) {
+        std::istringstream found(outputOfTool(
+            {"xdotool", "search", "--onlyvisible", "--name", "^PlimSDL$"}, true, nullptr));
         if (found >> window_) {
-            runCommand("timeout 5 xdotool windowfocus --sync " + window_ + " 2>/dev/null");
+            outputOfTool({"timeout", "5", "xdotool", "windowfocus", "--sync", window_}, true,
+                         nullptr);
             return true;
         }
         pause(50);
@@ -99,23 +101,25 @@ bool GameProcess::waitForWindow(double seconds) {
 }
 
 void GameProcess::key(const std::string& names) {
-    runCommand("xdotool key --delay 40 " + names);
-    pause(80);  // a few passes of the game's loop
+    std::vector<std::string> arguments = {"key", "--delay", "40"};
+    std::istringstream words(names);
+    for (std::string name; words >> name;) {
+        arguments.push_back(name);
+    }
+    xdotool(arguments);
 }
 
 void GameProcess::click(int x, int y) {
-    runCommand("xdotool mousemove --window " + window_ + " " + std::to_string(x) + " " +
-               std::to_string(y) + " click 1");
-    pause(80);
+    xdotool({"mousemove", "--window", window_, std::to_string(x), std::to_string(y), "click", "1"});
 }
 
 void GameProcess::close() {
     requestWindowClose(window_);
-    pause(80);
 }
 
 Screenshot GameProcess::shot() const {
-    return Screenshot::fromPpm(runCommand("import -silent -window " + window_ + " -depth 8 ppm:-"));
+    return Screenshot::fromPpm(outputOfTool(
+        {"import", "-silent", "-window", window_, "-depth", "8", "ppm:-"}, false, nullptr));
 }
 
 Screenshot GameProcess::waitFor(const std::function<bool(const Screenshot&)>& done,
@@ -130,19 +134,9 @@ Screenshot GameProcess::waitFor(const std::function<bool(const Screenshot&)>& do
 }
 
 int GameProcess::waitForExit(double seconds) {
-    const auto deadline = after(seconds);
-    int status = 0;
-    while (Clock::now() < deadline) {
-        if (waitpid(pid_, &status, WNOHANG) == pid_) {
-            pid_ = -1;
-            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        }
-        pause(20);
-    }
-    return -1;
+    return game_.waitForEnd(seconds) ? game_.exitCode() : -1;
 }
 
 std::string GameProcess::errors() const {
-    std::ifstream in(workDir_ + "/.stderr", std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return readWholeFile(workDir_ + "/.stderr");
 }

@@ -1,16 +1,17 @@
 // The real game, started under the test X server and driven with xdotool like a player would.
 #pragma once
 
-#include <sys/types.h>
-
 #include <functional>
 #include <string>
 
 #include "e2e/screenshot.h"
+#include "support/child_process.h"
 
 // The SDL 1.2 the suite runs the game on: $PLIMSDL_E2E_SDL_DIR, or empty for classic SDL 1.2.
 std::string suiteSdlLibraryDir();
 
+// Input goes straight to the game's event queue, so inputs keep their order; a test that needs
+// an input's effect before its next step waits for it with waitFor.
 class GameProcess {
 public:
     // Starts build/plimsdl in `workDir` on the current DISPLAY (video driver left to SDL), with
@@ -18,14 +19,15 @@ public:
     explicit GameProcess(const std::string& workDir,
                          const std::string& sdlLibraryDir = suiteSdlLibraryDir());
     // Kills the game if it still runs.
-    ~GameProcess();
+    ~GameProcess() = default;
     GameProcess(const GameProcess&) = delete;
     GameProcess& operator=(const GameProcess&) = delete;
 
-    // Waits for the window titled "PlimSDL", focuses it and notes where it is; false on timeout.
+    // Waits for the window titled "PlimSDL", focuses it and notes where it is; false on timeout,
+    // and at once when the game has ended.
     bool waitForWindow(double seconds = 10);
 
-    // Presses keys by xdotool's names ("Return", "Down", "space").
+    // Presses keys by xdotool's names ("Return", "Down", "space"), separated by spaces.
     void key(const std::string& names);
     // Clicks button 1 at a position inside the window.
     void click(int x, int y);
@@ -42,7 +44,7 @@ public:
 
 private:
     std::string workDir_;
-    pid_t pid_ = -1;
+    ChildProcess game_;
     std::string window_;
 };
 

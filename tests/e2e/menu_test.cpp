@@ -10,14 +10,7 @@ namespace {
 
 using namespace layout;
 
-const Rgb kTitle = screenColour(255, 0, 0);
-const Rgb kItem = screenColour(128, 0, 0);
-const Rgb kHighlight = screenColour(200, 0, 0);
-
-// The colour page's swatches stand at x 300 to 389, 3 rows below their names.
-Area swatch(int colour) {
-    return Area{300, layout::kMenuRow[colour] + 3, 90, 30};
-}
+// A colour's name on the colour page, right of its swatch.
 Area colourName(int colour) {
     return Area{400, layout::kMenuRow[colour], 400, kMenuRowHeight};
 }
@@ -26,10 +19,12 @@ bool showsColourPage(const Screenshot& shot) {
     return shot.count(swatch(0), screenColour(255, 0, 0)) > 2000;
 }
 
+// The home page alone: its title at the top (a highscore table has none) and no page's title
+// below it.
 bool showsHomePage(const Screenshot& shot) {
-    return !showsColourPage(shot) &&
-           shot.count(menuRow(0), kItem) + shot.count(menuRow(0), kHighlight) > 0 &&
-           shot.count({0, 100, 800, 40}, kTitle) == 0;
+    return !showsColourPage(shot) && shot.count({0, 0, 800, 100}, kMenuTitle) > 0 &&
+           shot.count(menuRow(0), kMenuItem) + shot.count(menuRow(0), kMenuHighlight) > 0 &&
+           shot.count({0, 100, 800, 40}, kMenuTitle) == 0;
 }
 
 int countLines(const std::string& path) {
@@ -46,8 +41,8 @@ TEST_F(EndToEndTest, ChosenColourPaintsTheNextPaddleAndStaysHighlighted) {
     game.key("Down Return");
     Screenshot shot = game.waitFor(showsColourPage);
     ASSERT_TRUE(showsColourPage(shot));
-    EXPECT_GT(shot.count(colourName(1), kHighlight), 0) << "Gr\xFCn highlighted";
-    EXPECT_EQ(shot.count(colourName(0), kHighlight), 0);
+    EXPECT_GT(shot.count(colourName(1), kMenuHighlight), 0) << "Gr\xFCn highlighted";
+    EXPECT_EQ(shot.count(colourName(0), kMenuHighlight), 0);
     keep(shot, "colours");
 
     game.click(345, swatch(2).y + 15);  // the blue swatch
@@ -56,12 +51,13 @@ TEST_F(EndToEndTest, ChosenColourPaintsTheNextPaddleAndStaysHighlighted) {
 
     game.key("Return");  // "Einstellungen" is still the selected entry
     shot = game.waitFor(showsColourPage);
-    EXPECT_GT(shot.count(colourName(2), kHighlight), 0) << "Blau highlighted";
-    EXPECT_EQ(shot.count(colourName(1), kHighlight), 0);
+    EXPECT_GT(shot.count(colourName(2), kMenuHighlight), 0) << "Blau highlighted";
+    EXPECT_EQ(shot.count(colourName(1), kMenuHighlight), 0);
 
     game.key("space Up Return Return");
     shot = game.waitFor([](const Screenshot& s) {
-        return s.count({0, kPaddleBandTop, 800, kPaddleBandHeight}, screenColour(0, 0, 255)) > 50;
+        return showsPlayfield(s) &&
+               s.count({0, kPaddleBandTop, 800, kPaddleBandHeight}, screenColour(0, 0, 255)) > 50;
     });
     EXPECT_GT(shot.count({0, kPaddleBandTop, 800, kPaddleBandHeight}, screenColour(0, 0, 255)), 50);
     EXPECT_EQ(shot.count({0, kPaddleBandTop, 800, kPaddleBandHeight}, screenColour(0, 255, 0)), 0);
@@ -76,12 +72,11 @@ TEST_F(EndToEndTest, EachHighscoreEntryShowsItsTableAndWritesItsFile) {
         if (table > 0) {
             game.key("Return Down Return");  // the page again, then the next entry
         }
-        Screenshot shot = game.waitFor([](const Screenshot& s) {
-            return s.count({0, 10, 800, 50}, kHighlight) > 0;
-        });
-        EXPECT_GT(shot.count({0, 10, 800, 50}, kHighlight), 0) << "caption of table " << table;
-        EXPECT_GT(shot.count({150, 70, 60, 32}, kHighlight), 0) << "rank 1 of table " << table;
-        EXPECT_GT(shot.count({550, 518, 100, 32}, kHighlight), 0) << "score 15 of table " << table;
+        Screenshot shot = game.waitFor(showsHighscoreTable);
+        EXPECT_GT(shot.count({0, 10, 800, 50}, kMenuHighlight), 0) << "caption of table " << table;
+        EXPECT_GT(shot.count({150, 70, 60, 32}, kMenuHighlight), 0) << "rank 1 of table " << table;
+        EXPECT_GT(shot.count({550, 518, 100, 32}, kMenuHighlight), 0)
+            << "score 15 of table " << table;
         keep(shot, files[table]);
         if (table == 0) {
             document(shot, "highscore");
@@ -109,18 +104,18 @@ TEST_F(EndToEndTest, ClickThroughASubPageReachesTheHiddenHomeEntry) {
     GameProcess& game = start();
     game.key("a");
     Screenshot home =
-        game.waitFor([](const Screenshot& s) { return s.count(menuRow(1), kItem) > 0; });
-    const Area settings = home.boundsOf(menuRow(1), kItem);  // "Einstellungen"
+        game.waitFor([](const Screenshot& s) { return s.count(menuRow(1), kMenuItem) > 0; });
+    const Area settings = home.boundsOf(menuRow(1), kMenuItem);  // "Einstellungen"
     ASSERT_GT(settings.w, 0);
 
     game.key("Return");  // the difficulty page hides the home entries
     Screenshot page = game.waitFor([](const Screenshot& s) {
-        return s.count({0, 100, 800, 40}, kTitle) > 0;
+        return s.count({0, 100, 800, 40}, kMenuTitle) > 0;
     });
-    const Area medium = page.boundsOf(menuRow(1), kItem);  // "Mittel" on the same row
+    const Area medium = page.boundsOf(menuRow(1), kMenuItem);  // "Mittel" on the same row
     ASSERT_GT(medium.w, 0);
     ASSERT_LT(settings.x + 2, medium.x - 1) << "the click must miss the page's own entry";
-    EXPECT_EQ(page.count({settings.x, settings.y, medium.x - settings.x, settings.h}, kItem), 0)
+    EXPECT_EQ(page.count({settings.x, settings.y, medium.x - settings.x, settings.h}, kMenuItem), 0)
         << "Einstellungen is hidden";
 
     game.click(settings.x + 2, settings.y + settings.h / 2);

@@ -3,8 +3,11 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
 #include <sstream>
 #include <stdexcept>
+
+#include "support/child_process.h"
 
 Screenshot Screenshot::fromPpm(const std::string& bytes) {
     std::istringstream in(bytes);
@@ -67,13 +70,26 @@ Area Screenshot::boundsOf(const Area& area, Rgb colour) const {
     return Area{left, top, right - left + 1, bottom - top + 1};
 }
 
+std::vector<Rgb> Screenshot::pixelsIn(const Area& area) const {
+    std::vector<Rgb> pixels;
+    countWhere(area, [&](Rgb pixel, int, int) {
+        pixels.push_back(pixel);
+        return false;
+    });
+    return pixels;
+}
+
 void Screenshot::savePng(const std::string& path) const {
-    const std::string command = "convert ppm:- '" + path + "'";
-    FILE* pipe = popen(command.c_str(), "w");
-    if (pipe == nullptr) {
-        return;
+    // ImageMagick reads the picture from a file beside the PNG, removed again afterwards.
+    const std::string ppm = path + ".ppm";
+    {
+        std::ofstream out(ppm, std::ios::binary | std::ios::trunc);
+        out << "P6\n" << width_ << " " << height_ << "\n255\n";
+        out.write(reinterpret_cast<const char*>(rgb_.data()),
+                  static_cast<std::streamsize>(rgb_.size()));
     }
-    std::fprintf(pipe, "P6\n%d %d\n255\n", width_, height_);
-    std::fwrite(rgb_.data(), 1, rgb_.size(), pipe);
-    pclose(pipe);
+    Launch convert;
+    convert.argv = {"convert", ppm, path};
+    outputOf(convert);
+    std::remove(ppm.c_str());
 }

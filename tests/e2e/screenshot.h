@@ -28,6 +28,8 @@ public:
     int nonBlack(const Area& area) const;
     // Bounding box of the pixels of `colour` in `area`; w = 0 when there is none.
     Area boundsOf(const Area& area, Rgb colour) const;
+    // The pixels of `area` (clipped to the picture), row by row.
+    std::vector<Rgb> pixelsIn(const Area& area) const;
     void savePng(const std::string& path) const;
 
 private:

@@ -17,8 +17,6 @@ namespace {
 using namespace layout;
 
 constexpr int kLanes = 5;
-const Rgb kTitle = screenColour(255, 0, 0);
-const Rgb kHighlight = screenColour(200, 0, 0);
 
 // Inside the funnels, between the hoppers' lips and their lower ends, only falling tiles show.
 constexpr int kOpenChuteTop = 26;
@@ -29,11 +27,6 @@ Area openChute(int lane) {
 
 bool inside(const Area& area, int x, int y) {
     return x >= area.x && x < area.x + area.w && y >= area.y && y < area.y + area.h;
-}
-
-// The colour page's swatches are plain rectangles: no anti-aliasing there.
-Area swatch(int colour) {
-    return Area{300, kMenuRow[colour] + 3, 90, 30};
 }
 
 // Anti-aliasing may blend a red text edge into the black one step lighter or darker on the
@@ -61,16 +54,6 @@ std::vector<std::vector<Rgb>> tilePictures() {
     return pictures;
 }
 
-std::vector<Rgb> blockAt(const Screenshot& shot, int x, int y) {
-    std::vector<Rgb> block;
-    for (int row = y; row < y + kTileHeight; ++row) {
-        for (int column = x; column < x + kTileWidth; ++column) {
-            block.push_back(shot.at(column, row));
-        }
-    }
-    return block;
-}
-
 // The number of whole tiles in the open chutes, each an exact tile picture; -1 when anything
 // else shows there (a tile cut by the chute's ends, or a picture that is not a tile).
 int wholeTilesInChutes(const Screenshot& shot) {
@@ -85,7 +68,7 @@ int wholeTilesInChutes(const Screenshot& shot) {
             if (y + kTileHeight > chute.y + chute.h) {
                 return -1;
             }
-            const std::vector<Rgb> block = blockAt(shot, chute.x, y);
+            const std::vector<Rgb> block = shot.pixelsIn({chute.x, y, kTileWidth, kTileHeight});
             bool isTile = false;
             for (const std::vector<Rgb>& picture : pictures) {
                 isTile = isTile || block == picture;
@@ -101,14 +84,13 @@ int wholeTilesInChutes(const Screenshot& shot) {
 }
 
 bool showsPlayfieldWithWholeTiles(const Screenshot& shot) {
-    const Area basket = {17, 388, 352, 140};
-    return shot.nonBlack(basket) > 1000 && wholeTilesInChutes(shot) > 0;
+    return showsPlayfield(shot) && wholeTilesInChutes(shot) > 0;
 }
 
 struct Moment {
     std::string name;
     Screenshot shot;
-    std::vector<Area> exactAreas;  // where not even text shading may differ
+    std::vector<Area> exactAreas;  // plain rectangles (swatches): not even text shading may differ
     bool playfield;                // the falling tiles are checked on their own
 };
 
@@ -130,21 +112,22 @@ protected:
         game.key("a");
         moments.push_back({"home",
                            game.waitFor([](const Screenshot& s) {
-                               return s.count({0, 0, 800, 100}, kTitle) > 0;
+                               return s.count({0, 0, 800, 100}, kMenuTitle) > 0;
                            }),
                            {},
                            false});
         game.key("Down Return");
         moments.push_back(
             {"colours",
-             game.waitFor([](const Screenshot& s) { return s.count(swatch(0), kTitle) > 2000; }),
+             game.waitFor(
+                 [](const Screenshot& s) { return s.count(swatch(0), kMenuTitle) > 2000; }),
              {swatch(0), swatch(1), swatch(2), swatch(3), swatch(4), swatch(5), swatch(6)},
              false});
         game.click(345, swatch(6).y + 15);  // "Weiß"
         game.key("Down Return Return");
         moments.push_back({"highscore",
                            game.waitFor([](const Screenshot& s) {
-                               return s.count({550, 518, 100, 32}, kHighlight) > 0;
+                               return s.count({550, 518, 100, 32}, kMenuHighlight) > 0;
                            }),
                            {},
                            false});

@@ -11,9 +11,6 @@ namespace {
 
 using namespace layout;
 
-const Rgb kTitle = screenColour(255, 0, 0);
-const Rgb kItem = screenColour(128, 0, 0);
-const Rgb kHighlight = screenColour(200, 0, 0);
 const Rgb kGreen = screenColour(0, 255, 0);
 
 // The lane whose chute shows a falling tile, or -1.
@@ -39,13 +36,7 @@ int tileTop(const Screenshot& shot, int lane) {
 using Block = std::vector<Rgb>;
 
 Block blockAt(const Screenshot& shot, int x, int y) {
-    Block block;
-    for (int row = 0; row < kTileHeight; ++row) {
-        for (int column = 0; column < kTileWidth; ++column) {
-            block.push_back(shot.at(x + column, y + row));
-        }
-    }
-    return block;
+    return shot.pixelsIn({x, y, kTileWidth, kTileHeight});
 }
 
 // How many pixels of the tile-sized area at (x, y) show the tile `block`.
@@ -72,23 +63,26 @@ TEST_F(EndToEndTest, TypicalRunFromMenuToCatchAndDrop) {
     // The first key shows the home page, "Start" highlighted.
     game.key("a");
     Screenshot shot = game.waitFor([](const Screenshot& s) {
-        return s.count({0, 0, 800, 100}, kTitle) > 0;
+        return s.count({0, 0, 800, 100}, kMenuTitle) > 0;
     });
-    EXPECT_GT(shot.count(menuRow(0), kHighlight), 0) << "Start highlighted";
-    EXPECT_EQ(shot.count(menuRow(1), kHighlight), 0);
-    EXPECT_GT(shot.count(menuRow(1), kItem), 0) << "Einstellungen shown";
+    EXPECT_GT(shot.count(menuRow(0), kMenuHighlight), 0) << "Start highlighted";
+    EXPECT_EQ(shot.count(menuRow(1), kMenuHighlight), 0);
+    EXPECT_GT(shot.count(menuRow(1), kMenuItem), 0) << "Einstellungen shown";
     keep(shot, "home");
     document(shot, "menu");
 
     // Return opens the difficulty page, whose title stands at y 100.
     game.key("Return");
-    shot = game.waitFor([](const Screenshot& s) { return s.count({0, 100, 800, 40}, kTitle) > 0; });
-    EXPECT_GT(shot.count({0, 100, 800, 40}, kTitle), 0);
+    shot = game.waitFor([](const Screenshot& s) {
+        return s.count({0, 100, 800, 40}, kMenuTitle) > 0;
+    });
+    EXPECT_GT(shot.count({0, 100, 800, 40}, kMenuTitle), 0);
     keep(shot, "difficulty");
 
     // Return starts the game: the playfield appears and the first tile falls.
     game.key("Return");
-    shot = game.waitFor([](const Screenshot& s) { return laneWithTile(s) >= 0; });
+    shot =
+        game.waitFor([](const Screenshot& s) { return showsPlayfield(s) && laneWithTile(s) >= 0; });
     const int lane = laneWithTile(shot);
     ASSERT_GE(lane, 0) << "no tile falls";
     EXPECT_GT(paddleCentre(shot, kGreen), 0) << "the green paddle";
@@ -167,9 +161,11 @@ bool carries(const Screenshot& earlier, const Screenshot& now, int lane, int slo
 TEST_F(EndToEndTest, PaddleStacksCaughtTilesAndFillsTheBasket) {
     GameProcess& game = start();
     game.key("Return Return");
-    const Area basket = {17, 388, 352, 140};
-    Screenshot shot = game.waitFor([&](const Screenshot& s) { return s.nonBlack(basket) > 1000; });
-    const int emptyBasket = shot.nonBlack(basket);
+    Screenshot shot = game.waitFor(showsPlayfield);
+    const int emptyBasket = shot.nonBlack(kBasket);
+    const auto basketGainedATile = [&](const Screenshot& s) {
+        return s.nonBlack(kBasket) > emptyBasket + 300;
+    };
 
     // Stand under the lowest falling tile; with two tiles on the paddle drop one, then fill it.
     // A tile about to land is soon out of sight behind the paddle's own, so stay put for it.
@@ -192,7 +188,7 @@ TEST_F(EndToEndTest, PaddleStacksCaughtTilesAndFillsTheBasket) {
         if (!dropped && carries(earlier, shot, lane, 1)) {
             game.key("space");
             dropped = true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(400));  // the paddle reaches out
+            game.waitFor(basketGainedATile);  // the paddle has reached out and may move again
             continue;
         }
         int target = lowestTileLane(shot);
@@ -204,7 +200,9 @@ TEST_F(EndToEndTest, PaddleStacksCaughtTilesAndFillsTheBasket) {
             target = heldLane;
         }
         if (target >= 0 && target != lane) {
+            const int next = target > lane ? lane + 1 : lane - 1;
             game.key(target > lane ? "Right" : "Left");
+            game.waitFor([&](const Screenshot& s) { return paddleLane(s, kGreen) == next; }, 2);
         }
     }
     const int lane = paddleLane(shot, kGreen);
@@ -213,7 +211,7 @@ TEST_F(EndToEndTest, PaddleStacksCaughtTilesAndFillsTheBasket) {
                   {laneX(lane), kCarriedTileTop - 2 * kTileHeight, kTileWidth, 2 * kTileHeight}),
               2 * kTileWidth * kTileHeight)
         << "three tiles ride on the paddle";
-    EXPECT_GT(shot.nonBlack(basket), emptyBasket + 300) << "one tile lies in the basket";
+    EXPECT_GT(shot.nonBlack(kBasket), emptyBasket + 300) << "one tile lies in the basket";
     shot = game.waitFor([](const Screenshot& s) { return lowestTileLane(s) >= 0; });
     EXPECT_GE(lowestTileLane(shot), 0) << "tiles keep falling";
     keep(shot, "stacked");
@@ -223,18 +221,25 @@ TEST_F(EndToEndTest, PaddleStacksCaughtTilesAndFillsTheBasket) {
     EXPECT_EQ(game.waitForExit(), 0);
 }
 
-TEST_F(EndToEndTest, BeendeEndsTheProgram) {
-    GameProcess& game = start();
-    game.key("Down Down Down Return");
-    EXPECT_EQ(game.waitForExit(), 0);
-    EXPECT_EQ(game.errors(), "");
-}
-
-TEST_F(EndToEndTest, ClosingTheWindowEndsTheProgram) {
-    GameProcess& game = start();
-    game.key("Return Return");
-    game.close();
-    EXPECT_EQ(game.waitForExit(), 0);
+TEST_F(EndToEndTest, BeendeOrClosingTheWindowEndsTheProgram) {
+    const struct {
+        const char* way;
+        void (*leave)(GameProcess& game);
+    } ways[] = {
+        {"Beende", [](GameProcess& game) { game.key("Down Down Down Return"); }},
+        {"closing the window in a game",
+         [](GameProcess& game) {
+             game.key("Return Return");
+             EXPECT_TRUE(showsPlayfield(game.waitFor(showsPlayfield)));
+             game.close();
+         }},
+    };
+    for (const auto& way : ways) {
+        GameProcess& game = start();
+        way.leave(game);
+        EXPECT_EQ(game.waitForExit(), 0) << way.way;
+        EXPECT_EQ(game.errors(), "") << way.way;
+    }
 }
 
 }  // namespace

@@ -1,13 +1,10 @@
 // A private X server (Xvfb) for the end-to-end tests, started on a free display number.
 #include "e2e/x_display.h"
 
-#include <signal.h>
-#include <sys/wait.h>
+#include <X11/Xlib.h>
 #include <unistd.h>
 
-#include <array>
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
 #include <thread>
@@ -16,30 +13,35 @@ namespace {
 
 constexpr int kFirstDisplay = 91;
 constexpr int kLastDisplay = 199;
+constexpr auto kStartTime = std::chrono::seconds(10);
 
 bool exists(const std::string& path) {
     return access(path.c_str(), F_OK) == 0;
 }
 
-}  // namespace
-
-std::string runCommand(const std::string& command, int* status) {
-    std::string output;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        throw std::runtime_error("cannot run " + command);
+bool acceptsClients(const std::string& name) {
+    Display* display = XOpenDisplay(name.c_str());
+    if (display == nullptr) {
+        return false;
     }
-    std::array<char, 4096> chunk;
-    size_t got;
-    while ((got = fread(chunk.data(), 1, chunk.size(), pipe)) > 0) {
-        output.append(chunk.data(), got);
-    }
-    const int result = pclose(pipe);
-    if (status != nullptr) {
-        *status = WIFEXITED(result) ? WEXITSTATUS(result) : -1;
-    }
-    return output;
+    XCloseDisplay(display);
+    return true;
 }
+
+// Waits until `server` takes clients on display `name`; false after the start time, and at once
+// when the server has ended (another one took the number first, or Xvfb is missing).
+bool comesUp(ChildProcess& server, const std::string& name) {
+    const auto deadline = std::chrono::steady_clock::now() + kStartTime;
+    while (server.running() && std::chrono::steady_clock::now() < deadline) {
+        if (acceptsClients(name)) {
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return false;
+}
+
+}  // namespace
 
 XDisplay::XDisplay() {
     for (int number = kFirstDisplay; number <= kLastDisplay; ++number) {
@@ -49,31 +51,26 @@ XDisplay::XDisplay() {
             continue;
         }
         name_ = ":" + std::to_string(number);
-        server_ = fork();
-        if (server_ == 0) {
-            freopen("/dev/null", "w", stderr);
-            execlp("Xvfb", "Xvfb", name_.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-                   "-noreset", static_cast<char*>(nullptr));
-            _exit(127);
+        Launch launch;
+        launch.argv = {"Xvfb",        name_,       "-screen", "0",
+                       "1024x768x24", "-nolisten", "tcp",     "-noreset"};
+        launch.errPath = "/dev/null";
+        server_ = std::make_unique<ChildProcess>(launch);
+        if (comesUp(*server_, name_)) {
+            setenv("DISPLAY", name_.c_str(), 1);
+            return;
         }
-        setenv("DISPLAY", name_.c_str(), 1);
-        for (int wait = 0; wait < 100; ++wait) {
-            int status = -1;
-            runCommand("xdotool getdisplaygeometry 2>/dev/null", &status);
-            if (status == 0) {
-                return;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        server_->stop(SIGTERM);
+        if (server_->exitCode() == 127) {
+            throw std::runtime_error("Xvfb cannot be run");
         }
-        kill(server_, SIGTERM);
-        waitpid(server_, nullptr, 0);
     }
     throw std::runtime_error("no X server could be started");
 }
 
 XDisplay::~XDisplay() {
-    if (server_ > 0) {
-        kill(server_, SIGTERM);
-        waitpid(server_, nullptr, 0);
+    // SIGTERM lets the server remove its lock file and socket.
+    if (server_ != nullptr) {
+        server_->stop(SIGTERM);
     }
 }

@@ -1,9 +1,10 @@
 // A private X server (Xvfb) for the end-to-end tests, started on a free display number.
 #pragma once
 
-#include <sys/types.h>
-
+#include <memory>
 #include <string>
+
+#include "support/child_process.h"
 
 class XDisplay {
 public:
@@ -18,9 +19,5 @@ public:
 
 private:
     std::string name_;
-    pid_t server_ = -1;
+    std::unique_ptr<ChildProcess> server_;
 };
-
-// Runs a shell command with the test's DISPLAY; returns its standard output and sets `status`
-// to its exit status.
-std::string runCommand(const std::string& command, int* status = nullptr);

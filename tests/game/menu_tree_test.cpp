@@ -42,13 +42,7 @@ protected:
 
     int highlightedPixels(const SDL_Rect& place) const {
         const Uint32 highlight = mapped(highlightColour.r, highlightColour.g, highlightColour.b);
-        int count = 0;
-        for (int y = place.y; y < place.y + place.h; ++y) {
-            for (int x = place.x; x < place.x + place.w; ++x) {
-                count += pixel(x, y) == highlight;
-            }
-        }
-        return count;
+        return pixelsWithValue(screen, place.x, place.y, place.w, place.h, highlight);
     }
 
     WorkDir work;

@@ -225,4 +225,15 @@ TEST_F(RulesTest, StartingBecomesPlayingOnTheNextTick) {
     EXPECT_TRUE(laneTiles().empty());
 }
 
+TEST(GameLifetime, DestroyedGameIsNoLongerTheGlobalGame) {
+    auto* older = new Game();
+    ASSERT_EQ(g_game, older);
+    {
+        const Game newer;
+        delete older;  // an older game going away leaves the newest one reachable
+        EXPECT_EQ(g_game, &newer);
+    }
+    EXPECT_EQ(g_game, nullptr);
+}
+
 }  // namespace

@@ -2,8 +2,9 @@
 #include "game/test_art.h"
 
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
+
+#include "support/whole_file.h"
 
 const SDL_Color kTestTileColours[8] = {
     {219, 0, 0, 0},   {0, 0, 170, 0},    {219, 219, 0, 0}, {146, 0, 170, 0},
@@ -72,8 +73,7 @@ void writeGarbage(const std::string& path) {
 
 void writeTruncatedBitmap(const std::string& path) {
     save(createPicture(48, 128), path);
-    std::ifstream in(path, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string bytes = readWholeFile(path);
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes.substr(0, bytes.size() / 2);
 }
 

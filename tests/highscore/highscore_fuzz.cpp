@@ -8,13 +8,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "highscore/highscore_table.h"
 #include "highscore/score_line.h"
+#include "support/whole_file.h"
 
 namespace fs = std::filesystem;
 
@@ -57,11 +57,6 @@ public:
     }
     std::fprintf(stderr, "\n");
     std::abort();
-}
-
-std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 Entries entriesOf(const HighscoreTable& table) {
@@ -126,7 +121,7 @@ void fuzzHighscoreFile(const std::uint8_t* data, std::size_t size) {
         loaded = entriesOf(table);
     }
     checkLoaded(loaded, file, data);
-    const std::string saved = readBytes(path);
+    const std::string saved = readWholeFile(path);
     if (std::count(saved.begin(), saved.end(), '\n') != kTableSize || saved.back() != '\n') {
         violation("the saved file does not have 15 lines", data, size);
     }
@@ -136,7 +131,7 @@ void fuzzHighscoreFile(const std::uint8_t* data, std::size_t size) {
             violation("the saved file reads back as another table", data, size);
         }
     }
-    if (readBytes(path) != saved) {
+    if (readWholeFile(path) != saved) {
         violation("saving the table again changed the file", data, size);
     }
 }

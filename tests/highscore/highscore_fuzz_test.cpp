@@ -4,13 +4,12 @@
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "highscore/highscore_fuzz.h"
+#include "support/whole_file.h"
 
 namespace {
 
@@ -40,8 +39,7 @@ std::vector<Bytes> readCorpus() {
     const std::filesystem::path folder =
         std::filesystem::path(PLIMSDL_SOURCE_DIR) / "tests/highscore/corpus";
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        std::ifstream in(entry.path(), std::ios::binary);
-        corpus.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        corpus.push_back(readWholeFile(entry.path().string()));
     }
     // Directory order differs between machines; the seed must give the same inputs everywhere.
     std::sort(corpus.begin(), corpus.end());

@@ -84,14 +84,7 @@ TEST_F(MenuElements, TextItemTakesClicksWhetherHighlightedOrNot) {
 TEST_F(MenuElements, HighlightChoosesTheTextColour) {
     MenuTextItem item(0, 0, "Start", 30);
     const auto pixelsOf = [&](Uint8 r) {
-        const Uint8 wanted = static_cast<Uint8>(mapped(r, 0, 0));
-        int count = 0;
-        for (int y = 0; y < item.place.h; ++y) {
-            for (int x = 0; x < item.place.w; ++x) {
-                count += pixel(x, y) == wanted ? 1 : 0;
-            }
-        }
-        return count;
+        return pixelsWithValue(screen, 0, 0, item.place.w, item.place.h, mapped(r, 0, 0));
     };
     item.draw();
     EXPECT_GT(pixelsOf(128), 0);

@@ -143,6 +143,19 @@ TEST_F(MenuPages, ClickOnATextItemMovesTheHighlight) {
     EXPECT_EQ(page->elements[9]->on, 1);
 }
 
+TEST_F(MenuPages, OnlyTheKeysPutOutASelectedRectangle) {
+    addRectanglesThenItems();
+    page->select(3);  // a rectangle: select alone can choose one
+    EXPECT_EQ(page->click(12, 142), 9);
+    EXPECT_EQ(page->elements[3]->on, 1) << "a click leaves the rectangle shown";
+    EXPECT_EQ(page->elements[9]->on, 1);
+    page->select(3);
+    EXPECT_EQ(page->elements[9]->on, 0);
+    EXPECT_EQ(page->command(MenuCommand::Next), 8);
+    EXPECT_EQ(page->elements[3]->on, 0) << "Next puts out whatever was selected";
+    EXPECT_EQ(page->elements[8]->on, 1);
+}
+
 TEST_F(MenuPages, ClickThatHitsNothingNeitherSelectsNorDraws) {
     addRectanglesThenItems();  // its background covers the click and takes none
     page->setCallback(1, &CallbackLog::record, 1);

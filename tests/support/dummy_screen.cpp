@@ -32,14 +32,17 @@ Uint8 DummyScreenTest::pixelOf(SDL_Surface* surface, int x, int y) {
     return row[x];
 }
 
-int DummyScreenTest::litPixels(SDL_Surface* surface, int x, int y, int w, int h) {
-    int lit = 0;
+int DummyScreenTest::pixelsWithValue(SDL_Surface* surface, int x, int y, int w, int h,
+                                     Uint32 value) {
+    int found = 0;
     for (int row = y; row < y + h; ++row) {
         for (int column = x; column < x + w; ++column) {
-            if (pixelOf(surface, column, row) != 0) {
-                ++lit;
-            }
+            found += pixelOf(surface, column, row) == value ? 1 : 0;
         }
     }
-    return lit;
+    return found;
+}
+
+int DummyScreenTest::litPixels(SDL_Surface* surface, int x, int y, int w, int h) {
+    return w * h - pixelsWithValue(surface, x, y, w, h, 0);
 }

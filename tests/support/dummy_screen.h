@@ -18,6 +18,8 @@ protected:
     Uint8 pixel(int x, int y) const { return pixelOf(screen, x, y); }
 
     static Uint8 pixelOf(SDL_Surface* surface, int x, int y);
+    // The number of pixels of `value` in the given rectangle, which lies inside the surface.
+    static int pixelsWithValue(SDL_Surface* surface, int x, int y, int w, int h, Uint32 value);
     // The number of pixels in the given rectangle that are not black.
     static int litPixels(SDL_Surface* surface, int x, int y, int w, int h);
 

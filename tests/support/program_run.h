@@ -11,7 +11,7 @@ struct ProgramRun {
 };
 
 // Starts build/plimsdl in `workDir` with `environment` ("NAME=value") added to the test's own
-// (a bare "NAME" removes that variable),
-// waits at most `timeoutSeconds`, and kills it if it is still running then.
+// (a bare "NAME" removes that variable), waits at most `timeoutSeconds`, and kills it if it is
+// still running then.
 ProgramRun runGame(const std::string& workDir, const std::vector<std::string>& environment,
                    int timeoutSeconds = 20);

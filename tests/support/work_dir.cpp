@@ -6,8 +6,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
+
+#include "support/whole_file.h"
 
 namespace fs = std::filesystem;
 
@@ -57,8 +58,7 @@ void WorkDir::writeFile(const std::string& relative, const std::string& bytes) c
 }
 
 std::string WorkDir::readFile(const std::string& relative) const {
-    std::ifstream in(fs::path(root_) / relative, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return readWholeFile((fs::path(root_) / relative).string());
 }
 
 bool WorkDir::exists(const std::string& relative) const {
