@@ -1,7 +1,7 @@
 // What the player waits for: start-up to the drawn menus, and building a highscore view.
 #include <benchmark/benchmark.h>
 
-#include "game/game.h"
+#include "game.h"
 
 namespace {
 

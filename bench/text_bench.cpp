@@ -1,7 +1,7 @@
 // What one menu text costs: the font is opened, used once and closed for every text.
 #include <benchmark/benchmark.h>
 
-#include "menu/text.h"
+#include "text.h"
 
 namespace {
 

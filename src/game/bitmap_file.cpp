@@ -1,12 +1,12 @@
 // A bitmap file read into memory and checked before SDL decodes it.
-#include "game/bitmap_file.h"
+#include "bitmap_file.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <new>
 
-#include "shell/regular_file.h"
+#include "regular_file.h"
 
 namespace {
 

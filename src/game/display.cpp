@@ -1,6 +1,6 @@
 // The game's window: its 8-bit video mode, the cheap way SDL2 shows it beneath sdl12-compat,
 // and no game on a display that nobody can see.
-#include "game/display.h"
+#include "display.h"
 
 #include <strings.h>
 

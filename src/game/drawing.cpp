@@ -1,6 +1,6 @@
 // Drawing: every render clears the screen, draws the current state from scratch and flips.
-#include "game/game.h"
-#include "menu/menu_set.h"
+#include "game.h"
+#include "menu_set.h"
 
 namespace {
 

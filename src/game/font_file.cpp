@@ -1,5 +1,5 @@
 // A structural check of a TrueType font file, before the menus trust it with every text.
-#include "game/font_file.h"
+#include "font_file.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "shell/regular_file.h"
+#include "regular_file.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The Game's construction and the globals the game shares with the shell and the menu callbacks.
-#include "game/game.h"
+#include "game.h"
 
 #include <cstring>
 

@@ -3,7 +3,7 @@
 
 #include <SDL.h>
 
-#include "game/playfield.h"
+#include "playfield.h"
 
 class MenuSet;
 

@@ -1,6 +1,6 @@
 // Keyboard and mouse input, routed by game state.
-#include "game/game.h"
-#include "menu/menu_set.h"
+#include "game.h"
+#include "menu_set.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The three ways the menus act on the game. None of them draws: the key or click handler that
 // activated the menu element renders afterwards.
-#include "game/menu_callbacks.h"
+#include "menu_callbacks.h"
 
-#include "game/game.h"
-#include "menu/menu_set.h"
+#include "game.h"
+#include "menu_set.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The paddle sprite: the colourless paddle bitmap painted in one of the seven player colours.
-#include "game/game.h"
-#include "game/player_colours.h"
-#include "game/surfaces.h"
-#include "shell/fatal.h"
+#include "fatal.h"
+#include "game.h"
+#include "player_colours.h"
+#include "surfaces.h"
 
 namespace {
 

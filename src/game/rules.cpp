@@ -1,7 +1,7 @@
 // The timed heart of the game: the state machine's tick and the playfield rules it runs.
 #include <cstdlib>
 
-#include "game/game.h"
+#include "game.h"
 
 namespace {
 

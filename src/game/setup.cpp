@@ -5,14 +5,14 @@
 #include <ctime>
 #include <new>
 
-#include "game/display.h"
-#include "game/font_file.h"
-#include "game/game.h"
-#include "game/menu_callbacks.h"
-#include "game/player_colours.h"
-#include "menu/menu_set.h"
-#include "menu/text.h"
-#include "shell/fatal.h"
+#include "display.h"
+#include "fatal.h"
+#include "font_file.h"
+#include "game.h"
+#include "menu_callbacks.h"
+#include "menu_set.h"
+#include "player_colours.h"
+#include "text.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The playfield's sheets: loading the tile, funnel and basket bitmaps, and releasing everything.
-#include "game/game.h"
-#include "game/surfaces.h"
-#include "menu/menu_set.h"
-#include "shell/fatal.h"
+#include "fatal.h"
+#include "game.h"
+#include "menu_set.h"
+#include "surfaces.h"
 
 namespace {
 

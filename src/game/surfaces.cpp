@@ -1,7 +1,7 @@
 // Small surface helpers of the game: loading its bitmaps, freeing owned surfaces, rectangles.
-#include "game/surfaces.h"
+#include "surfaces.h"
 
-#include "game/bitmap_file.h"
+#include "bitmap_file.h"
 
 SDL_Surface* loadDisplayBitmap(const char* path, Transparent transparent) {
     const BitmapFile file(path);

@@ -1,13 +1,13 @@
 // Loading, sorting, querying and saving a highscore table.
-#include "highscore/highscore_table.h"
+#include "highscore_table.h"
 
 #include <new>
 #include <utility>
 
-#include "highscore/replace_file.h"
-#include "highscore/score_line.h"
-#include "highscore/table_reader.h"
-#include "shell/fatal.h"
+#include "fatal.h"
+#include "replace_file.h"
+#include "score_line.h"
+#include "table_reader.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <memory>
 #include <new>
 
-#include "game/game.h"
-#include "game/surfaces.h"
-#include "highscore/highscore_table.h"
-#include "menu/text.h"
+#include "game.h"
+#include "highscore_table.h"
+#include "surfaces.h"
+#include "text.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Writing a file through a synced temporary file and a rename onto the very file that was checked.
-#include "highscore/replace_file.h"
+#include "replace_file.h"
 
 #include <fcntl.h>
 #include <limits.h>
@@ -8,7 +8,7 @@
 
 #include <cerrno>
 
-#include "highscore/temporary_files.h"
+#include "temporary_files.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Parsing and formatting one line of a highscore file.
-#include "highscore/score_line.h"
+#include "score_line.h"
 
 #include <cstdint>
 #include <limits>

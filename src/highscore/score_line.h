@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <string>
 
-#include "highscore/highscore_table.h"
+#include "highscore_table.h"
 
 // Separates the name from the score in a line of a .hsc file.
 constexpr char kScoreSeparator = ';';

@@ -1,5 +1,5 @@
 // Reading a highscore file line by line, telling a missing file from one that could not be read.
-#include "highscore/table_reader.h"
+#include "table_reader.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "shell/regular_file.h"
+#include "regular_file.h"
 
 namespace {
 

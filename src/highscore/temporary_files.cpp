@@ -1,5 +1,5 @@
 // The temporary files a save writes before renaming them over the file they replace.
-#include "highscore/temporary_files.h"
+#include "temporary_files.h"
 
 #include <dirent.h>
 #include <fcntl.h>

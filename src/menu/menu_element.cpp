@@ -1,10 +1,10 @@
 // Menu elements: text rendered once at construction, drawn by a blit or a fill, hit-tested.
-#include "menu/menu_element.h"
+#include "menu_element.h"
 
 #include <cstring>
 
-#include "menu/menu_set.h"
-#include "menu/text.h"
+#include "menu_set.h"
+#include "text.h"
 
 namespace {
 

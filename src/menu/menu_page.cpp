@@ -1,11 +1,11 @@
 // One menu page: adding elements, drawing them in order, routing clicks and keyboard commands.
-#include "menu/menu_page.h"
+#include "menu_page.h"
 
 #include <cstdio>
 #include <new>
 
-#include "menu/menu_set.h"
-#include "menu/text.h"
+#include "menu_set.h"
+#include "text.h"
 
 namespace {
 

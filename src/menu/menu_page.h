@@ -3,7 +3,7 @@
 
 #include <SDL.h>
 
-#include "menu/menu_element.h"
+#include "menu_element.h"
 
 // Keyboard commands to the menus; any value above 3 only redraws.
 enum class MenuCommand : Uint8 {

@@ -1,10 +1,10 @@
 // The menu set: creates and owns the pages, tracks the active one, routes clicks and commands.
-#include "menu/menu_set.h"
+#include "menu_set.h"
 
 #include <cstdio>
 #include <new>
 
-#include "menu/text.h"
+#include "text.h"
 
 namespace {
 

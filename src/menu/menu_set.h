@@ -3,7 +3,7 @@
 
 #include <SDL.h>
 
-#include "menu/menu_page.h"
+#include "menu_page.h"
 
 constexpr int kMaxPages = 11;  // the home page included
 
@@ -31,7 +31,7 @@ public:
     // The active page takes the command, then the whole set is drawn.
     void command(MenuCommand cmd);
 
-    MenuPage* currentPage;  // the page created or opened last; one of pages
+    MenuPage* currentPage;       // the page created or opened last; one of pages
     MenuPage* pages[kMaxPages];  // owned; 0 is the home page, 0..pageCount-1 in use
     Sint32 pageCount;
     Sint32 activeIndex;  // 0: the home page alone

@@ -1,5 +1,5 @@
 // Menu text rendering: opens the menu font for each text, renders it once into a new surface.
-#include "menu/text.h"
+#include "text.h"
 
 #include <SDL_ttf.h>
 

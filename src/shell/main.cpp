@@ -2,12 +2,10 @@
 #include <SDL.h>
 #include <SDL_ttf.h>
 
-#include <cstdio>
-#include <cstdlib>
-
-#include "game/display.h"
-#include "game/game.h"
-#include "shell/main_loop.h"
+#include "display.h"
+#include "fatal.h"
+#include "game.h"
+#include "main_loop.h"
 
 namespace {
 
@@ -19,12 +17,10 @@ constexpr bool kFullscreen = false;
 int main(int, char**) {
     preferSoftwarePresentation();
     if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0) {
-        std::fprintf(stderr, "SDL konnte nicht initialisiert werden: %s\n", SDL_GetError());
-        std::exit(1);
+        fatal(1, "SDL konnte nicht initialisiert werden: ", SDL_GetError());
     }
     if (TTF_Init() == -1) {
-        std::fprintf(stderr, "SDL_ttf konnte nicht initialisiert werden: %s\n", SDL_GetError());
-        std::exit(1);
+        fatal(1, "SDL_ttf konnte nicht initialisiert werden: ", SDL_GetError());
     }
     SDL_WM_SetCaption("SDL_Game", "SDL_Game");
     SDL_EnableUNICODE(1);

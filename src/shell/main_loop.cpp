@@ -1,7 +1,7 @@
 // The event loop: hands SDL's events to the game and paces its tick.
-#include "shell/main_loop.h"
+#include "main_loop.h"
 
-#include "game/game.h"
+#include "game.h"
 
 namespace {
 

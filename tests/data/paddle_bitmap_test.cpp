@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "data/bitmap.h"
-#include "game/playfield.h"
+#include "playfield.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <sstream>
 
 #include "data/bitmap.h"
-#include "game/game.h"
-#include "game/player_colours.h"
+#include "game.h"
+#include "player_colours.h"
 #include "support/dummy_screen.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <tuple>
 
 #include "data/bitmap.h"
-#include "game/playfield.h"
+#include "playfield.h"
 
 namespace {
 

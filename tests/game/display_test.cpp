@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "game/display.h"
+#include "display.h"
 #include "support/program_run.h"
 #include "support/work_dir.h"
 

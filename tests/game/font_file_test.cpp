@@ -1,7 +1,7 @@
 // The font check that stands between a damaged Data/boulder.ttf and empty menus.
 #include <gtest/gtest.h>
 
-#include "game/font_file.h"
+#include "font_file.h"
 #include "support/work_dir.h"
 
 namespace {

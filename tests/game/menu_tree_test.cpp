@@ -3,13 +3,13 @@
 
 #include <new>
 
-#include "game/game.h"
-#include "game/menu_callbacks.h"
+#include "game.h"
 #include "game/test_art.h"
-#include "menu/menu_set.h"
-#include "menu/text.h"
+#include "menu_callbacks.h"
+#include "menu_set.h"
 #include "support/dummy_screen.h"
 #include "support/work_dir.h"
+#include "text.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Test fixture: a game on the dummy screen with the plain test pictures as its artwork.
 #pragma once
 
-#include "game/game.h"
+#include "game.h"
 #include "game/test_art.h"
 #include "support/dummy_screen.h"
 #include "support/work_dir.h"

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "game/game.h"
+#include "game.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <utility>
 #include <vector>
 
-#include "highscore/highscore_table.h"
-#include "highscore/score_line.h"
+#include "highscore_table.h"
+#include "score_line.h"
 #include "support/whole_file.h"
 
 namespace fs = std::filesystem;

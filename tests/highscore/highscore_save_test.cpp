@@ -19,8 +19,8 @@
 #include <new>
 #include <thread>
 
-#include "highscore/highscore_table.h"
 #include "highscore/table_rows.h"
+#include "highscore_table.h"
 #include "support/work_dir.h"
 
 namespace fs = std::filesystem;

@@ -1,8 +1,8 @@
 // The highscore table on real files: defaults, reading lines, sorting, writing back.
 #include <gtest/gtest.h>
 
-#include "highscore/highscore_table.h"
 #include "highscore/table_rows.h"
+#include "highscore_table.h"
 #include "support/work_dir.h"
 
 namespace {

@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <string>
 
-#include "game/game.h"
-#include "menu/text.h"
+#include "game.h"
 #include "support/dummy_screen.h"
 #include "support/work_dir.h"
+#include "text.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "highscore/score_line.h"
+#include "score_line.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Helpers for the highscore tests.
 #include "highscore/table_rows.h"
 
-#include "highscore/highscore_table.h"
+#include "highscore_table.h"
 
 std::vector<Row> loadRows(const std::string& path) {
     HighscoreTable table(path, kRows);

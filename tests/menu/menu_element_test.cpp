@@ -1,11 +1,11 @@
 // Menu elements: default placement, text copies, the click area, switched-off elements, actions.
-#include "menu/menu_element.h"
+#include "menu_element.h"
 
 #include <cstring>
 #include <string>
 
-#include "menu/menu_set.h"
 #include "menu_fixture.h"
+#include "menu_set.h"
 
 class MenuElements : public MenuTest {
 protected:

@@ -1,8 +1,8 @@
 // Test fixture: the dummy screen as the menu screen, the repository's font and no menu set.
 #pragma once
 
-#include "menu/text.h"
 #include "support/dummy_screen.h"
+#include "text.h"
 
 // Relative to the repository root, the tests' working directory, so it fits the 30 characters.
 constexpr const char* kMenuFont = "Data/boulder.ttf";

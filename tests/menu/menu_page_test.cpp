@@ -1,10 +1,10 @@
 // Menu pages: adding up to capacity, selection by index and by keyboard, clicks and drawing.
-#include "menu/menu_page.h"
+#include "menu_page.h"
 
 #include <string>
 
-#include "menu/menu_set.h"
 #include "menu_fixture.h"
+#include "menu_set.h"
 
 class MenuPages : public MenuTest {
 protected:

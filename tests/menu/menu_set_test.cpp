@@ -1,5 +1,5 @@
 // The menu set: its home page, page capacity, opening pages, routing clicks and commands.
-#include "menu/menu_set.h"
+#include "menu_set.h"
 
 #include "menu_fixture.h"
 

@@ -1,5 +1,5 @@
 // renderText and renderLatin1Text: which texts they render, the size they use, SDL_ttf's state.
-#include "menu/text.h"
+#include "text.h"
 
 #include <SDL_ttf.h>
 

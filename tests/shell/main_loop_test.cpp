@@ -1,8 +1,8 @@
 // The event loop: what ends it, what reaches the game, and how ticks are paced.
 #include <gtest/gtest.h>
 
-#include "game/game.h"
-#include "shell/main_loop.h"
+#include "game.h"
+#include "main_loop.h"
 #include "support/dummy_screen.h"
 #include "support/program_run.h"
 #include "support/work_dir.h"

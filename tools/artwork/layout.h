@@ -1,7 +1,7 @@
 // The sizes of the pictures drawn here, and the game's own layout rules they must fit.
 #pragma once
 
-#include "game/playfield.h"
+#include "playfield.h"
 
 namespace layout {
 

@@ -14,3 +14,11 @@
 [[noreturn]] inline void fatal(int exitCode, const char* message) {
     fatal(stderr, exitCode, message);
 }
+
+// For a failure a library explains: `what`, then its own `reason` (such as SDL_GetError()) and
+// a line end, on standard error.
+[[noreturn]] inline void fatal(int exitCode, const char* what, const char* reason) {
+    std::fputs(what, stderr);
+    std::fputs(reason, stderr);
+    fatal(stderr, exitCode, "\n");
+}
