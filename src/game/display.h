@@ -4,10 +4,7 @@
 
 #include <SDL.h>
 
-// The screen the game draws on, whatever SDL shows it through.
-constexpr int kScreenWidth = 800;
-constexpr int kScreenHeight = 600;
-constexpr int kScreenDepth = 8;
+#include "screen.h"
 
 // Call before SDL_Init. Beneath sdl12-compat, SDL2 would show the 8-bit screen through its
 // OpenGL renderer, which on machines without a graphics card is Mesa's software rasteriser:

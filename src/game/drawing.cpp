@@ -40,11 +40,9 @@ void Game::render() {
 
 void Game::drawPaddle() {
     const SDL_Rect& frame = paddleFrames[paddleFrame];
-    const SDL_Rect& tallest = paddleFrames[kPaddleFrameCount - 1];
-    const int funnelsBottom = funnelPlaces[0].y + funnelPlaces[0].h;
     // Every frame shares one bottom edge, so the drop animation grows upwards.
     paddlePlace.x = static_cast<Sint16>(funnelPlaces[paddleLane].x - kPaddleOverhang);
-    paddlePlace.y = static_cast<Sint16>(funnelsBottom + tallest.h + kPaddleGap - frame.h);
+    paddlePlace.y = static_cast<Sint16>(paddleBottom(funnelPlaces[0].h) - frame.h);
     paddlePlace.w = static_cast<Uint16>(paddleSprite->w);
     paddlePlace.h = frame.h;
     SDL_BlitSurface(paddleSprite, &paddleFrames[paddleFrame], screen, &paddlePlace);
@@ -64,14 +62,14 @@ void Game::drawTiles() {
     for (int lane = 0; lane < kLaneCount; ++lane) {
         place.x = static_cast<Sint16>(funnelPlaces[lane].x + kTileInset);
         for (int cell = 0; cell < kCellsPerLane; ++cell) {
-            drawTile(lanes[lane][cell], kCellHeight * cell - kTileRaise + funnelPlaces[0].y);
+            drawTile(lanes[lane][cell], laneCellTop(cell));
         }
     }
 
     place.x = static_cast<Sint16>(paddlePlace.x + kCarriedTileInset);
-    const int paddleBottom = paddlePlace.y + paddlePlace.h;
+    const int paddleEdge = paddlePlace.y + paddlePlace.h;
     for (int slot = 0; slot < kPaddleSlots; ++slot) {
-        drawTile(paddleStack[slot], paddleBottom - kCarriedTilePitch * (slot + 2));
+        drawTile(paddleStack[slot], paddleEdge - carriedTileRise(slot));
     }
 
     for (int column = 0; column < kLaneCount; ++column) {

@@ -4,17 +4,11 @@
 
 #include "game.h"
 #include "menu_set.h"
-
-namespace {
-
-// Colour j's name is element j + 8 of the colour page, after the seven swatches.
-constexpr int kFirstColourName = 8;
-
-}  // namespace
+#include "player_colours.h"
 
 void onColourChosen(Sint32 colour) {
     // Only "Einstellungen" opens the colour page, and opening makes it the current page.
-    g_game->menus->currentPage->select(static_cast<Sint8>(colour + kFirstColourName));
+    g_game->menus->currentPage->select(static_cast<Sint8>(colourNameElement(colour)));
     g_game->buildPaddleSprite(static_cast<Uint8>(colour));
     g_game->menus->goHome();
 }

@@ -15,6 +15,15 @@ constexpr PlayerColour kPlayerColours[] = {
 };
 constexpr int kPlayerColourCount = sizeof(kPlayerColours) / sizeof(kPlayerColours[0]);
 
+// The colour page holds the seven swatches, then the seven names, in the colours' order, as
+// elements numbered from 1.
+constexpr int colourSwatchElement(int colour) {
+    return colour + 1;
+}
+constexpr int colourNameElement(int colour) {
+    return colourSwatchElement(colour) + kPlayerColourCount;
+}
+
 // Every index past the last colour paints the paddle white.
 constexpr const PlayerColour& playerColour(Uint8 colour) {
     return kPlayerColours[colour < kPlayerColourCount ? colour : kPlayerColourCount - 1];

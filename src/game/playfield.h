@@ -38,11 +38,16 @@ constexpr int kPaddleOverhang = 16;    // the paddle reaches this far left of it
 constexpr int kPaddleGap = 8;          // between the funnels and the tallest paddle frame
 constexpr int kCarriedTileInset = 24;  // carried tiles sit centred on the paddle
 constexpr int kCarriedTilePitch = 16;
+constexpr int kTrayHeight = 16;  // the bottom of every paddle frame, below carried slot 0
 constexpr int kBasketLeftOfFunnels = 8;
 constexpr int kBasketBelowTallestFrame = 24;  // 16 rows under the paddle's bottom edge
 constexpr int kBasketBottomCell = 118;  // top of a column's bottom tile below the basket's top
 constexpr int kBasketCellPitch = 28;
 
+// The left edge of `lane`'s funnel, for funnels `funnelWidth` wide.
+constexpr int funnelLeft(int lane, int funnelWidth) {
+    return kFunnelsLeft + lane * (funnelWidth + kFunnelSpacing);
+}
 // The top row of a lane tile in `cell`.
 constexpr int laneCellTop(int cell) {
     return kFunnelsTop - kTileRaise + kCellHeight * cell;
@@ -50,6 +55,15 @@ constexpr int laneCellTop(int cell) {
 // The paddle's bottom edge, shared by all its frames, under funnels `funnelHeight` tall.
 constexpr int paddleBottom(int funnelHeight) {
     return kFunnelsTop + funnelHeight + kTallestPaddleFrame + kPaddleGap;
+}
+// How far above the paddle's bottom edge the carried tile in `slot` (0 at the bottom) has its top.
+constexpr int carriedTileRise(int slot) {
+    return kTrayHeight + kCarriedTilePitch * (slot + 1);
+}
+// The basket's corner: below the paddle's lowest reach, so a colour change never moves it.
+constexpr int kBasketLeft = kFunnelsLeft - kBasketLeftOfFunnels;
+constexpr int basketTop(int funnelHeight) {
+    return kFunnelsTop + funnelHeight + kTallestPaddleFrame + kBasketBelowTallestFrame;
 }
 // The top row of basket cell `cell` (0 at the bottom), below the basket's top.
 constexpr int basketCellOffset(int cell) {

@@ -92,11 +92,10 @@ void buildColourPage(MenuPage& page, Uint8 colour) {
     for (int j = 0; j < kPlayerColourCount; ++j) {
         page.addTextItem(kPlayerColours[j].name, kNameLeft, itemRow(j), kItemSize);
     }
-    // Swatch j is element j + 1 and its name element j + 8.
-    page.select(static_cast<Sint8>(colour + kPlayerColourCount + 1));
+    page.select(static_cast<Sint8>(colourNameElement(colour)));
     for (int j = 0; j < kPlayerColourCount; ++j) {
-        page.setCallback(j + 1, onColourChosen, j);
-        page.setCallback(j + kPlayerColourCount + 1, onColourChosen, j);
+        page.setCallback(colourSwatchElement(j), onColourChosen, j);
+        page.setCallback(colourNameElement(j), onColourChosen, j);
     }
 }
 

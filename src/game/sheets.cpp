@@ -32,17 +32,12 @@ void Game::loadSheets() {
         funnelFrames[i] = makeRect(i * funnelWidth, 0, funnelWidth, funnelHeight);
     }
     for (int lane = 0; lane < kLaneCount; ++lane) {
-        funnelPlaces[lane] = makeRect(kFunnelsLeft + lane * (funnelWidth + kFunnelSpacing),
-                                      kFunnelsTop, funnelWidth, funnelHeight);
+        funnelPlaces[lane] =
+            makeRect(funnelLeft(lane, funnelWidth), kFunnelsTop, funnelWidth, funnelHeight);
     }
 
     basketSprite = loadSheet("Data/korb.bmp", "Konnte Data/korb.bmp nicht laden!\n");
-    // Below the paddle's lowest reach, so a colour change never needs to move it.
-    const int paddleReach = paddleFrames[kPaddleFrameCount - 1].h;
-    basketPlace =
-        makeRect(funnelPlaces[0].x - kBasketLeftOfFunnels,
-                 funnelPlaces[0].y + funnelPlaces[0].h + paddleReach + kBasketBelowTallestFrame,
-                 basketSprite->w, basketSprite->h);
+    basketPlace = makeRect(kBasketLeft, basketTop(funnelHeight), basketSprite->w, basketSprite->h);
 }
 
 void Game::releaseResources() {

@@ -6,6 +6,7 @@
 
 #include "game.h"
 #include "highscore_table.h"
+#include "screen.h"
 #include "surfaces.h"
 #include "text.h"
 
@@ -26,8 +27,6 @@ constexpr TableView kTableViews[] = {
 constexpr int kTableViewCount = sizeof(kTableViews) / sizeof(kTableViews[0]);
 
 constexpr int kRows = 15;
-constexpr int kViewWidth = 800;
-constexpr int kViewHeight = 600;
 // Every text passes through a buffer of this size: names longer than 49 bytes are shown cut.
 constexpr int kTextBufferSize = 50;
 
@@ -36,7 +35,7 @@ constexpr int kCaptionSize = 40;
 constexpr int kRankSize = 25;
 constexpr int kEntrySize = 30;
 constexpr int kFooterSize = 20;
-constexpr int kCentre = 400;
+constexpr int kCentre = kScreenWidth / 2;
 constexpr int kRankRightEdge = 210;
 constexpr int kScoreRightEdge = 650;
 constexpr int kCaptionRow = 10;
@@ -53,7 +52,7 @@ enum class Align { Centre, RightEdge };
 // A surface of the screen's size and pixel format; null when there is no memory for it.
 SDL_Surface* createView() {
     SDL_Surface* plain =
-        SDL_CreateRGBSurface(SDL_HWSURFACE, kViewWidth, kViewHeight, 8, 0, 0, 0, 0);
+        SDL_CreateRGBSurface(SDL_HWSURFACE, kScreenWidth, kScreenHeight, kScreenDepth, 0, 0, 0, 0);
     if (plain == nullptr) {
         return nullptr;
     }

@@ -3,6 +3,8 @@
 
 #include <SDL_ttf.h>
 
+#include "screen.h"
+
 bool onSdl12Compat() {
     constexpr Uint8 kFirstCompatPatch = 50;
     return SDL_Linked_Version()->patch >= kFirstCompatPatch;
@@ -11,7 +13,8 @@ bool onSdl12Compat() {
 void DummyScreenTest::SetUp() {
     ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
     ASSERT_EQ(TTF_Init(), 0) << TTF_GetError();
-    screen = SDL_SetVideoMode(800, 600, 8, SDL_HWSURFACE | SDL_DOUBLEBUF);
+    screen =
+        SDL_SetVideoMode(kScreenWidth, kScreenHeight, kScreenDepth, SDL_HWSURFACE | SDL_DOUBLEBUF);
     ASSERT_NE(screen, nullptr) << SDL_GetError();
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "playfield.h"
+#include "screen.h"
 
 namespace layout {
 
@@ -27,13 +28,10 @@ constexpr int kPaddleSheetHeight = 240;
 using ::paddleFrameHeight;
 using ::paddleFrameTop;
 // The bottom 16 rows are the tray; carried tiles sit above it, 24 pixels in.
-constexpr int kTrayHeight = ::kCarriedTilePitch;
+using ::kTrayHeight;
 constexpr int kCarryInset = ::kCarriedTileInset;
 constexpr int kCarrySlots = ::kPaddleSlots;
-// Carried tile `slot` (0 at the bottom) has its top this far above the paddle's bottom edge.
-constexpr int carriedTileRise(int slot) {
-    return kTrayHeight + ::kCarriedTilePitch * (slot + 1);
-}
+using ::carriedTileRise;
 
 // Basket: five columns of five cells; the game draws a column's tiles 16 pixels in from the
 // basket's left edge and cell r (0 at the bottom) 118 - 28 r rows below its top.
@@ -50,19 +48,18 @@ constexpr int basketCellTop(int cell) {
 }
 
 // The playfield on the 800x600 screen, for the preview.
-constexpr int kScreenWidth = 800;
-constexpr int kScreenHeight = 600;
+using ::kScreenWidth;
+using ::kScreenHeight;
 constexpr int kLanes = ::kLaneCount;
 constexpr int kFunnelLeft = ::kFunnelsLeft;
 constexpr int kFunnelTop = ::kFunnelsTop;
 constexpr int kPaddleBottom = ::paddleBottom(kFunnelHeight);
 constexpr int kPaddleLeftOfFunnel = ::kPaddleOverhang;
-constexpr int kBasketLeft = kFunnelLeft - ::kBasketLeftOfFunnels;
-constexpr int kBasketTop =
-    kFunnelTop + kFunnelHeight + ::kTallestPaddleFrame + ::kBasketBelowTallestFrame;
+using ::kBasketLeft;
+constexpr int kBasketTop = ::basketTop(kFunnelHeight);
 
 constexpr int funnelLeft(int lane) {
-    return kFunnelLeft + kLanePitch * lane;
+    return ::funnelLeft(lane, kFunnelWidth);
 }
 constexpr int laneTileLeft(int lane) {
     return funnelLeft(lane) + kChuteInset;
