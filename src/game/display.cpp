@@ -4,8 +4,10 @@
 
 #include <strings.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -26,12 +28,8 @@ PresentationDefault g_presentationDefaults[] = {
 constexpr const char* kUnseenDrivers[] = {"aalib", "caca", "dummy", "offscreen"};
 
 bool showsNothing(const char* driver) {
-    for (const char* unseen : kUnseenDrivers) {
-        if (strcasecmp(driver, unseen) == 0) {
-            return true;
-        }
-    }
-    return false;
+    return std::any_of(std::begin(kUnseenDrivers), std::end(kUnseenDrivers),
+                       [driver](const char* unseen) { return strcasecmp(driver, unseen) == 0; });
 }
 
 // Whether `driver` is one of the comma-separated names in `requested`, as SDL compares them.

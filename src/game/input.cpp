@@ -61,7 +61,7 @@ void Game::onKey(SDLKey sym, bool pressed) {
             break;
         case GameState::Dropping:
             // While the paddle reaches out to drop it stays put; once it retracts it may move.
-            if (!dropExtending) {
+            if (dropExtending == 0) {
                 movePaddle(paddleLane, sym);
             }
             break;

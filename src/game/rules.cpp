@@ -18,7 +18,7 @@ void stepDropAnimation(Game& game) {
     if (game.paddleFrame == 0) {
         game.dropExtending = 1;
     }
-    game.paddleFrame = game.dropExtending ? game.paddleFrame + 1 : game.paddleFrame - 1;
+    game.paddleFrame = game.dropExtending != 0 ? game.paddleFrame + 1 : game.paddleFrame - 1;
     if (game.paddleFrame == kReleaseFrame) {
         game.dropFromPaddle();
         game.dropExtending = 0;

@@ -1,6 +1,7 @@
 // Loading, sorting, querying and saving a highscore table.
 #include "highscore_table.h"
 
+#include <cstddef>
 #include <new>
 #include <utility>
 
@@ -24,7 +25,7 @@ const char* const kAllocationFailure =
 HighscoreTable::HighscoreTable(std::string path, int size)
     : entries(nullptr), capacity(size), fileName(std::move(path)), mayRewrite(false) {
     if (capacity >= 0 && capacity <= kMaxCapacity) {
-        entries = new (std::nothrow) HighscoreEntry[capacity]();
+        entries = new (std::nothrow) HighscoreEntry[static_cast<std::size_t>(capacity)]();
     }
     if (entries == nullptr) {
         failListAllocation();

@@ -29,7 +29,7 @@ TableReader::~TableReader() {
     }
 }
 
-bool TableReader::findLineEnd(off_t start, off_t* end, bool* hasLineFeed) {
+bool TableReader::findLineEnd(off_t start, off_t* end, bool* hasLineFeed) const {
     char chunk[kScanChunk];
     *end = start;
     *hasLineFeed = false;

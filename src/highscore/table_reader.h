@@ -31,7 +31,7 @@ public:
 
 private:
     // Finds where the line starting at `start` ends; false when a read failed.
-    bool findLineEnd(off_t start, off_t* end, bool* hasLineFeed);
+    bool findLineEnd(off_t start, off_t* end, bool* hasLineFeed) const;
 
     int fd_ = -1;
     off_t next_ = 0;  // where the next line starts

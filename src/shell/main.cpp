@@ -14,7 +14,7 @@ constexpr bool kFullscreen = false;
 
 }  // namespace
 
-int main(int, char**) {
+int main(int /*argc*/, char** /*argv*/) {
     preferSoftwarePresentation();
     if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0) {
         fatal(1, "SDL konnte nicht initialisiert werden: ", SDL_GetError());

@@ -35,7 +35,7 @@ bool MainLoop::dispatchEvents() {
     bool hadEvents = false;
     SDL_Event event;
     // Events queued behind an Escape or a close request are still handed on.
-    while (SDL_PollEvent(&event)) {
+    while (SDL_PollEvent(&event) != 0) {
         dispatch(event);
         hadEvents = true;
     }

@@ -26,8 +26,9 @@ Uint32 Bitmap::raw(int x, int y) const {
         }
         case 3:
             // Three-byte pixels are laid out in the machine's byte order.
-            return SDL_BYTEORDER == SDL_LIL_ENDIAN ? p[0] | p[1] << 8 | p[2] << 16
-                                                   : p[0] << 16 | p[1] << 8 | p[2];
+            return SDL_BYTEORDER == SDL_LIL_ENDIAN
+                       ? Uint32{p[0]} | Uint32{p[1]} << 8 | Uint32{p[2]} << 16
+                       : Uint32{p[0]} << 16 | Uint32{p[1]} << 8 | Uint32{p[2]};
         default: {
             Uint32 value = 0;
             std::memcpy(&value, p, sizeof value);

@@ -59,7 +59,7 @@ void appendLittleEndian(std::string& bytes, std::uint32_t value, int width) {
 std::string claimedBitmap(std::int32_t width, std::int32_t height, int bitsPerPixel,
                           std::size_t pixelBytes, std::uint32_t infoSize = 40) {
     const bool old = infoSize == 12;
-    const std::uint32_t paletteSize = (old ? 3 : 4) << bitsPerPixel;
+    const std::uint32_t paletteSize = (old ? 3u : 4u) << bitsPerPixel;
     const std::uint32_t dataAt = 14 + infoSize + paletteSize;
     std::string bytes = "BM";
     appendLittleEndian(bytes, dataAt + static_cast<std::uint32_t>(pixelBytes), 4);

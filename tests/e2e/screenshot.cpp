@@ -19,7 +19,7 @@ Screenshot Screenshot::fromPpm(const std::string& bytes) {
     if (magic != "P6" || maxValue != 255 || shot.width_ <= 0 || shot.height_ <= 0) {
         throw std::runtime_error("not a screenshot: " + bytes.substr(0, 40));
     }
-    const size_t size = static_cast<size_t>(shot.width_) * shot.height_ * 3;
+    const size_t size = static_cast<size_t>(shot.width_) * static_cast<size_t>(shot.height_) * 3;
     const size_t start = static_cast<size_t>(in.tellg());
     if (bytes.size() < start + size) {
         throw std::runtime_error("screenshot cut short");
@@ -30,7 +30,7 @@ Screenshot Screenshot::fromPpm(const std::string& bytes) {
 }
 
 Rgb Screenshot::at(int x, int y) const {
-    const size_t offset = (static_cast<size_t>(y) * width_ + x) * 3;
+    const size_t offset = static_cast<size_t>(y * width_ + x) * 3;
     return Rgb{rgb_[offset], rgb_[offset + 1], rgb_[offset + 2]};
 }
 

@@ -46,7 +46,8 @@ std::vector<std::vector<Rgb>> tilePictures() {
             for (int x = 0; x < kTileWidth; ++x) {
                 const Uint8* p = static_cast<const Uint8*>(sheet->pixels) +
                                  (colour * kTileHeight + y) * sheet->pitch + x * 3;
-                pictures[colour].push_back(Rgb{p[2], p[1], p[0]});  // 24-bit BMPs store BGR
+                pictures[static_cast<size_t>(colour)].push_back(
+                    Rgb{p[2], p[1], p[0]});  // 24-bit BMPs store BGR
             }
         }
     }

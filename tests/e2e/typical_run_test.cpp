@@ -44,7 +44,7 @@ int pixelsOfTile(const Screenshot& shot, int x, int y, const Block& block) {
     int matching = 0;
     for (int row = 0; row < kTileHeight; ++row) {
         for (int column = 0; column < kTileWidth; ++column) {
-            const Rgb& pixel = block[row * kTileWidth + column];
+            const Rgb& pixel = block[static_cast<size_t>(row * kTileWidth + column)];
             matching += !pixel.isBlack() && shot.at(x + column, y + row) == pixel;
         }
     }

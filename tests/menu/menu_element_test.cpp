@@ -63,7 +63,8 @@ TEST_F(MenuElements, SwitchedOffTitleOrRectangleNeitherDrawsNorTakesClicks) {
         clearScreen();
         element->draw();
         EXPECT_TRUE(screenIsBlack());
-        EXPECT_FALSE(element->click(element->place.x + 1, element->place.y + 1));
+        EXPECT_FALSE(element->click(static_cast<Uint16>(element->place.x + 1),
+                                    static_cast<Uint16>(element->place.y + 1)));
         element->on = 1;
         element->draw();
         EXPECT_FALSE(screenIsBlack());

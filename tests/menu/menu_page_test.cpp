@@ -1,6 +1,7 @@
 // Menu pages: adding up to capacity, selection by index and by keyboard, clicks and drawing.
 #include "menu_page.h"
 
+#include <initializer_list>
 #include <string>
 
 #include "menu_fixture.h"
@@ -74,7 +75,7 @@ TEST_F(MenuPages, SelectOutsideTheElementsChangesNothing) {
     page->addTextItem("Eins", 0, 0, 20);
     page->addTextItem("Zwei", 0, 40, 20);
     page->select(2);
-    for (Sint8 index : {0, -1, 3}) {
+    for (Sint8 index : std::initializer_list<Sint8>{0, -1, 3}) {
         page->select(index);
         EXPECT_EQ(page->selected, 2);
     }

@@ -11,12 +11,12 @@ Rgb Canvas::at(int x, int y) const {
     if (!inside(x, y)) {
         return kEmpty;
     }
-    return pixels_[static_cast<std::size_t>(y * width_ + x)];
+    return pixels_[indexOf(x, y)];
 }
 
 void Canvas::set(int x, int y, Rgb colour) {
     if (inside(x, y)) {
-        pixels_[static_cast<std::size_t>(y * width_ + x)] = colour;
+        pixels_[indexOf(x, y)] = colour;
     }
 }
 

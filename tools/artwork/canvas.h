@@ -1,6 +1,7 @@
 // A picture in memory: a grid of palette colours with the few drawing operations the art needs.
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 #include "colour.h"
@@ -37,6 +38,11 @@ public:
 
 private:
     bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
+    // Where the pixel at (x, y), which must be inside, is kept.
+    std::size_t indexOf(int x, int y) const {
+        return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+               static_cast<std::size_t>(x);
+    }
 
     int width_;
     int height_;

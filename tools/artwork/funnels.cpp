@@ -31,11 +31,12 @@ void lip(Canvas& canvas) {
     rivet(canvas, kFunnelWidth - 4, 2);
 }
 
-// One rail: outlined on both sides, a round bar lit from the left between.
-void rail(Canvas& canvas, int x, int top, int bottom) {
+// One rail from row `fromRow` down to `toRow`: outlined on both sides, a round bar lit from the
+// left between.
+void rail(Canvas& canvas, int x, int fromRow, int toRow) {
     const Rgb bands[kRailWidth] = {steel::kOutline, steel::kLight, steel::kShade, steel::kOutline};
     for (int i = 0; i < kRailWidth; ++i) {
-        canvas.vLine(x + i, top, bottom, bands[i]);
+        canvas.vLine(x + i, fromRow, toRow, bands[i]);
     }
 }
 

@@ -43,7 +43,10 @@ struct Scale {
 
 void putAveraged(RgbaImage& icon, int x, int y, const Canvas& scene, int left, int top,
                  Scale scale) {
-    int covered = 0, red = 0, green = 0, blue = 0;
+    int covered = 0;
+    int red = 0;
+    int green = 0;
+    int blue = 0;
     for (int sy = top; sy < top + scale.down; ++sy) {
         for (int sx = left; sx < left + scale.down; ++sx) {
             const Rgb colour = scene.at(sx / scale.up, sy / scale.up);
@@ -59,7 +62,9 @@ void putAveraged(RgbaImage& icon, int x, int y, const Canvas& scene, int left, i
         return;
     }
     const int area = scale.down * scale.down;
-    auto* pixel = &icon.pixels[static_cast<std::size_t>((y * icon.width + x) * kBytesPerPixel)];
+    const std::size_t at = static_cast<std::size_t>(y) * static_cast<std::size_t>(icon.width) +
+                           static_cast<std::size_t>(x);
+    auto* pixel = &icon.pixels[at * std::size_t{kBytesPerPixel}];
     pixel[0] = static_cast<std::uint8_t>((red + covered / 2) / covered);
     pixel[1] = static_cast<std::uint8_t>((green + covered / 2) / covered);
     pixel[2] = static_cast<std::uint8_t>((blue + covered / 2) / covered);

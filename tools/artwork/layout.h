@@ -48,8 +48,8 @@ constexpr int basketCellTop(int cell) {
 }
 
 // The playfield on the 800x600 screen, for the preview.
-using ::kScreenWidth;
 using ::kScreenHeight;
+using ::kScreenWidth;
 constexpr int kLanes = ::kLaneCount;
 constexpr int kFunnelLeft = ::kFunnelsLeft;
 constexpr int kFunnelTop = ::kFunnelsTop;

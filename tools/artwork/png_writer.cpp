@@ -12,7 +12,7 @@ void writePng(const RgbaImage& image, const std::string& path) {
     info.width = static_cast<png_uint_32>(image.width);
     info.height = static_cast<png_uint_32>(image.height);
     info.format = PNG_FORMAT_RGBA;
-    if (!png_image_write_to_file(&info, path.c_str(), 0, image.pixels.data(), 0, nullptr)) {
+    if (png_image_write_to_file(&info, path.c_str(), 0, image.pixels.data(), 0, nullptr) == 0) {
         throw std::runtime_error("cannot write " + path + ": " + info.message);
     }
 }
