@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Configures and builds the game into build/ (or the directory given), warnings as errors.
 build_game() {
     local dir="${1:-build}"

@@ -1,3 +1,6 @@
+# shellcheck shell=bash
+# The package lists below are read by the scripts that source this file.
+# shellcheck disable=SC2034
 # Installs the Debian packages named as arguments that are not installed yet; nothing when all are.
 ensure_packages() {
     local missing=() package
