@@ -1,6 +1,8 @@
 # What the install tests share: checks that are counted rather than stopping the run, and a
 # player's session with the installed game in the Xvfb of scripts/lib/xvfb.sh (source it first).
 # shellcheck shell=bash
+# The session's results are read by the scripts that source this file.
+# shellcheck disable=SC2034
 
 passes=0
 failures=0
