@@ -11,8 +11,8 @@ constexpr const char* kPaddleBitmapMessage = "Konnte Data/Player.bmp nicht laden
 constexpr Uint32 kTransparent = 0;  // black, the colour key of both canvases
 
 // A surface in the display's format, black throughout, with black as its colour key; null
-// when there is no memory for it. The key and the black are set again after the conversion:
-// the conversion carries them over by the colour that pixel value 0 has in the new surface's
+// when there is no memory for it. The key and the black are set on the converted surface: a
+// conversion carries them over by the colour that pixel value 0 has in the new surface's
 // palette, and that palette starts all black on classic SDL 1.2 but all white on sdl12-compat,
 // where the canvas would come out white with white as its key.
 SDL_Surface* createKeyedCanvas(int w, int h) {
@@ -20,7 +20,6 @@ SDL_Surface* createKeyedCanvas(int w, int h) {
     if (blank == nullptr) {
         return nullptr;
     }
-    SDL_SetColorKey(blank, SDL_SRCCOLORKEY, kTransparent);
     SDL_Surface* canvas = SDL_DisplayFormat(blank);
     SDL_FreeSurface(blank);
     if (canvas != nullptr) {

@@ -1,7 +1,7 @@
 // The paddle bitmap holds two layers of five frames that the sprite builder and drawing rely on.
 #include <gtest/gtest.h>
 
-#include "data/bitmap.h"
+#include "support/bitmap.h"
 #include "playfield.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include <sstream>
 
-#include "data/bitmap.h"
+#include "support/bitmap.h"
 #include "game.h"
 #include "player_colours.h"
 #include "support/dummy_screen.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <tuple>
 
-#include "data/bitmap.h"
+#include "support/bitmap.h"
 #include "support/dummy_screen.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <set>
 #include <tuple>
 
-#include "data/bitmap.h"
+#include "support/bitmap.h"
 #include "playfield.h"
 
 namespace {

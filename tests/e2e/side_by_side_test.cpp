@@ -1,6 +1,5 @@
 // Classic SDL 1.2 and sdl12-compat side by side: one scripted run on each, with the screens of the
 // same moments compared pixel for pixel. Only the anti-aliased edges of text may differ.
-#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -8,9 +7,11 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "e2e/e2e_fixture.h"
+#include "support/bitmap.h"
 
 namespace {
 
@@ -39,19 +40,17 @@ bool isTextEdgeShading(Rgb a, Rgb b) {
 // The eight tile pictures as the screen shows them: the tile sheet's own colours, black where it
 // is transparent.
 std::vector<std::vector<Rgb>> tilePictures() {
-    SDL_Surface* sheet = SDL_LoadBMP(repositoryDataPath("steine.bmp").c_str());
-    std::vector<std::vector<Rgb>> pictures(8);
-    for (int colour = 0; sheet != nullptr && colour < 8; ++colour) {
-        for (int y = 0; y < kTileHeight; ++y) {
+    const Bitmap sheet("steine.bmp");
+    std::vector<std::vector<Rgb>> pictures;
+    for (int top = 0; sheet.loaded() && top + kTileHeight <= sheet.height(); top += kTileHeight) {
+        std::vector<Rgb>& picture = pictures.emplace_back();
+        for (int y = top; y < top + kTileHeight; ++y) {
             for (int x = 0; x < kTileWidth; ++x) {
-                const Uint8* p = static_cast<const Uint8*>(sheet->pixels) +
-                                 (colour * kTileHeight + y) * sheet->pitch + x * 3;
-                pictures[static_cast<size_t>(colour)].push_back(
-                    Rgb{p[2], p[1], p[0]});  // 24-bit BMPs store BGR
+                const SDL_Color c = sheet.colour(x, y);
+                picture.push_back(Rgb{c.r, c.g, c.b});
             }
         }
     }
-    SDL_FreeSurface(sheet);
     return pictures;
 }
 
@@ -109,39 +108,32 @@ protected:
     // page, the first highscore table and a game; then a game with the green paddle of the start.
     std::vector<Moment> recordRun(const std::string& sdlDir) {
         std::vector<Moment> moments;
-        GameProcess& game = startOn(sdlDir);
-        game.key("a");
-        moments.push_back({"home",
-                           game.waitFor([](const Screenshot& s) {
-                               return s.count({0, 0, 800, 100}, kMenuTitle) > 0;
-                           }),
-                           {},
-                           false});
-        game.key("Down Return");
-        moments.push_back(
-            {"colours",
-             game.waitFor(
-                 [](const Screenshot& s) { return s.count(swatch(0), kMenuTitle) > 2000; }),
-             {swatch(0), swatch(1), swatch(2), swatch(3), swatch(4), swatch(5), swatch(6)},
-             false});
-        game.click(345, swatch(6).y + 15);  // "Weiß"
-        game.key("Down Return Return");
-        moments.push_back({"highscore",
-                           game.waitFor([](const Screenshot& s) {
-                               return s.count({550, 518, 100, 32}, kMenuHighlight) > 0;
-                           }),
-                           {},
-                           false});
-        game.key("x Up Up Return Return");
-        moments.push_back({"white paddle", game.waitFor(showsPlayfieldWithWholeTiles), {}, true});
-        game.key("Escape");
-        EXPECT_EQ(game.waitForExit(), 0) << game.errors();
+        // Waits for the screen `done` describes and keeps it as the moment `name`.
+        const auto capture = [&](const char* name, bool (*done)(const Screenshot&),
+                                 std::vector<Area> exactAreas = {}) {
+            const bool playfield = done == showsPlayfieldWithWholeTiles;
+            moments.push_back({name, process->waitFor(done), std::move(exactAreas), playfield});
+        };
+        startOn(sdlDir).key("a");
+        capture("home", [](const Screenshot& s) {
+            return s.count({0, 0, 800, 100}, kMenuTitle) > 0;
+        });
+        process->key("Down Return");
+        capture("colours",
+                [](const Screenshot& s) { return s.count(swatch(0), kMenuTitle) > 2000; },
+                {swatch(0), swatch(1), swatch(2), swatch(3), swatch(4), swatch(5), swatch(6)});
+        process->click(345, swatch(6).y + 15);  // "Weiß"
+        process->key("Down Return Return");
+        capture("highscore", showsHighscoreTable);
+        process->key("x Up Up Return Return");
+        capture("white paddle", showsPlayfieldWithWholeTiles);
+        process->key("Escape");
+        EXPECT_EQ(process->waitForExit(), 0) << process->errors();
 
-        GameProcess& second = startOn(sdlDir);
-        second.key("Return Return");
-        moments.push_back({"green paddle", second.waitFor(showsPlayfieldWithWholeTiles), {}, true});
-        second.key("Escape");
-        EXPECT_EQ(second.waitForExit(), 0) << second.errors();
+        startOn(sdlDir).key("Return Return");
+        capture("green paddle", showsPlayfieldWithWholeTiles);
+        process->key("Escape");
+        EXPECT_EQ(process->waitForExit(), 0) << process->errors();
         return moments;
     }
 };

@@ -55,46 +55,51 @@ SDL_Surface* alwaysFails(int, int, int, Uint32) {
     return nullptr;
 }
 
-class PresentationDefaults : public ::testing::Test {
-protected:
-    void SetUp() override {
-        unsetenv(kRenderDriver);
-        unsetenv(kAcceleration);
-        g_triedWith.clear();
+void setOrUnset(const char* name, const char* value) {
+    if (value != nullptr) {
+        setenv(name, value, 1);
+    } else {
+        unsetenv(name);
     }
-    void TearDown() override {
-        withdrawPresentationDefaults();
-        unsetenv(kRenderDriver);
-        unsetenv(kAcceleration);
-    }
-};
-
-TEST_F(PresentationDefaults, AreWithdrawnAndTheModeTriedOnceMoreWhenItFailsWithThem) {
-    preferSoftwarePresentation();
-    EXPECT_EQ(valueOf(kRenderDriver), "software");
-    EXPECT_EQ(valueOf(kAcceleration), "0");
-
-    EXPECT_EQ(openGameScreen(0, failsWithSoftwareRenderer), &g_shownScreen);
-    EXPECT_EQ(g_triedWith, (std::vector<std::string>{"software", "(unset)"}));
-    EXPECT_EQ(valueOf(kAcceleration), "(unset)");
 }
 
-TEST_F(PresentationDefaults, NeverOverrideOrWithdrawThePlayersOwnSettings) {
-    setenv(kRenderDriver, "opengl", 1);
-    preferSoftwarePresentation();
-    EXPECT_EQ(valueOf(kAcceleration), "0") << "the other default still applies";
-    EXPECT_EQ(openGameScreen(0, alwaysFails), nullptr);
-    EXPECT_EQ(g_triedWith, (std::vector<std::string>{"opengl", "opengl"}));
-    EXPECT_EQ(valueOf(kRenderDriver), "opengl");
-    EXPECT_EQ(valueOf(kAcceleration), "(unset)");
-
-    // With both chosen by the player there is nothing to withdraw and no second try.
-    setenv(kAcceleration, "1", 1);
-    g_triedWith.clear();
-    preferSoftwarePresentation();
-    EXPECT_EQ(openGameScreen(0, alwaysFails), nullptr);
-    EXPECT_EQ(g_triedWith.size(), 1u);
-    EXPECT_EQ(valueOf(kAcceleration), "1");
+TEST(PresentationDefaults, NeverOverrideThePlayerAndAreWithdrawnForOneMoreTry) {
+    const struct {
+        const char* playersRenderer;      // what the player set, or null
+        const char* playersAcceleration;  // likewise
+        VideoModeCall setVideoMode;
+        std::vector<std::string> triedWith;  // the render driver at each try
+        const char* rendererAfter;
+        const char* accelerationAfter;
+        bool shown;
+    } cases[] = {
+        // Ours, failing where the software renderer has no framebuffer: withdrawn, tried again.
+        {nullptr,
+         nullptr,
+         failsWithSoftwareRenderer,
+         {"software", "(unset)"},
+         "(unset)",
+         "(unset)",
+         true},
+        // The player's renderer stays through the second try; only our default goes.
+        {"opengl", nullptr, alwaysFails, {"opengl", "opengl"}, "opengl", "(unset)", false},
+        // Both the player's: nothing to withdraw, no second try.
+        {"opengl", "1", alwaysFails, {"opengl"}, "opengl", "1", false},
+    };
+    for (const auto& c : cases) {
+        setOrUnset(kRenderDriver, c.playersRenderer);
+        setOrUnset(kAcceleration, c.playersAcceleration);
+        g_triedWith.clear();
+        preferSoftwarePresentation();
+        EXPECT_EQ(valueOf(kAcceleration), c.playersAcceleration ? c.playersAcceleration : "0");
+        EXPECT_EQ(openGameScreen(0, c.setVideoMode) == &g_shownScreen, c.shown);
+        EXPECT_EQ(g_triedWith, c.triedWith);
+        EXPECT_EQ(valueOf(kRenderDriver), c.rendererAfter);
+        EXPECT_EQ(valueOf(kAcceleration), c.accelerationAfter);
+        withdrawPresentationDefaults();
+    }
+    unsetenv(kRenderDriver);
+    unsetenv(kAcceleration);
 }
 
 TEST(Program, WithoutAnyDisplayEndsWithCode1InsteadOfRunningUnseen) {

@@ -31,14 +31,8 @@ const char* const kFile = "Data/mittel.hsc";
 // Unsorted, so any save that gets through changes the file.
 const char* const kUnsorted = "Low;1\nHigh;9999\n";
 
-#if defined(__SANITIZE_ADDRESS__)
+#ifdef PLIMSDL_SANITIZE
 constexpr bool kAddressSanitizer = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kAddressSanitizer = true;
-#else
-constexpr bool kAddressSanitizer = false;
-#endif
 #else
 constexpr bool kAddressSanitizer = false;
 #endif

@@ -20,7 +20,15 @@ if dpkg-query -W -f='${Status}' plimsdl 2>/dev/null | grep -q 'ok installed'; th
 fi
 work=$(mktemp -d "${TMPDIR:-/tmp}/plimsdl-package-XXXXXX")
 chmod 755 "$work"
-trap 'stop_xvfb; rm -rf "$work"' EXIT
+# A run that fails half-way takes its package away again, so the next run can start.
+cleanup() {
+    stop_xvfb
+    if dpkg-query -W -f='${Status}' plimsdl 2>/dev/null | grep -q 'ok installed'; then
+        "${sudo[@]}" dpkg -r plimsdl >/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
 
 "${sudo[@]}" dpkg -i "$deb"
 installed=$(dpkg-query -L plimsdl)

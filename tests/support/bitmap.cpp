@@ -1,5 +1,5 @@
 // Pixel access for bitmaps of any depth SDL_LoadBMP hands back.
-#include "bitmap.h"
+#include "support/bitmap.h"
 
 #include <cstring>
 
