@@ -1,5 +1,6 @@
 # shellcheck shell=bash
-# The package lists below are read by the scripts that source this file.
+# The package lists below are read by the scripts that source this file. Every name is one that
+# Debian 12, 13 and unstable all have.
 # shellcheck disable=SC2034
 # Installs the Debian packages named as arguments that are not installed yet; nothing when all are.
 ensure_packages() {
@@ -20,7 +21,16 @@ ensure_packages() {
         apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-# What building the game, its tests and its benchmarks needs.
+# Debian 12's SDL 1.2 is classic SDL 1.2, with sdl12-compat (SDL 1.2 over SDL2) beside it in a
+# package of its own; from Debian 13 on the system's SDL 1.2 is sdl12-compat itself. The tests
+# run on each SDL 1.2 the machine has, so the second one is installed where there is one.
+ensure_sdl12_compat_beside_classic() {
+    if [ "$(dpkg-query -W -f='${source:Package}' libsdl1.2debian 2>/dev/null)" = libsdl1.2 ]; then
+        ensure_packages libsdl1.2-compat
+    fi
+}
+
+# What building the game needs.
 BUILD_PACKAGES=(g++ cmake make pkg-config libsdl1.2-dev libsdl-ttf2.0-dev libgtest-dev
                 libbenchmark-dev libpng-dev)
 
@@ -28,3 +38,6 @@ BUILD_PACKAGES=(g++ cmake make pkg-config libsdl1.2-dev libsdl-ttf2.0-dev libgte
 INSTALL_TEST_PACKAGES=(xvfb xdotool imagemagick desktop-file-utils appstream man-db shellcheck)
 # What building and checking the Debian package needs (scripts/package).
 PACKAGE_PACKAGES=(build-essential dpkg-dev debhelper libx11-dev lintian)
+# The static checks, and the sanitizer build; llvm brings llvm-symbolizer, which names the
+# frames of a sanitizer's report.
+CHECK_PACKAGES=(clang clang-tidy libclang-rt-dev llvm valgrind)
