@@ -15,8 +15,8 @@ constexpr bool kFullscreen = false;
 }  // namespace
 
 int main(int /*argc*/, char** /*argv*/) {
-    preferSoftwarePresentation();
-    if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0) {
+    setVideoDefaults();
+    if (SDL_Init(kSdlSubsystems) < 0) {
         fatal(1, "SDL konnte nicht initialisiert werden: ", SDL_GetError());
     }
     if (TTF_Init() == -1) {

@@ -20,12 +20,11 @@ protected:
 
     void SetUp() override { work.copyGameData(); }
 
-    // Starts the game and waits for its window; the test fails at once if none appears.
-    GameProcess& start() {
-        process = std::make_unique<GameProcess>(work.root());
-        if (!process->waitForWindow()) {
-            ADD_FAILURE() << "no game window; the game said: " << process->errors();
-        }
+    // Starts the game on the SDL 1.2 in `sdlDir` (default: the suite's) and waits for its window;
+    // the test fails at once, with the game's exit code and messages, if none appears.
+    GameProcess& start(const std::string& sdlDir = suiteSdlLibraryDir()) {
+        process = std::make_unique<GameProcess>(work.root(), sdlDir);
+        process->waitForWindow();
         return *process;
     }
 

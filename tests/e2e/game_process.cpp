@@ -8,11 +8,15 @@
 #include <thread>
 
 #include "e2e/window_close.h"
+#include "support/program_run.h"
 #include "support/whole_file.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+// The longest any helper program (xdotool, ImageMagick) may take before the test fails.
+constexpr double kToolSeconds = 20;
 
 Clock::time_point after(double seconds) {
     return Clock::now() + std::chrono::milliseconds(static_cast<long>(seconds * 1000));
@@ -38,8 +42,10 @@ Launch gameLaunch(const std::string& workDir, const std::string& sdlLibraryDir) 
     Launch launch;
     launch.argv = {PLIMSDL_BINARY};
     launch.workDir = workDir;
-    // The unit tests' dummy display must not leak into a run on the real X server.
-    launch.environment = {"SDL_VIDEODRIVER", "SDL_AUDIODRIVER=dummy"};
+    // The unit tests' dummy display must not leak into a run on the real X server, under either
+    // name (sdl2-compat copies SDL_VIDEODRIVER into SDL3's SDL_VIDEO_DRIVER when it loads).
+    launch.environment = {"SDL_VIDEODRIVER", "SDL_VIDEO_DRIVER", "SDL_AUDIODRIVER=dummy",
+                          privateRuntimeDir(workDir)};
     // Runs against another build of SDL 1.2 (sdl12-compat) when the test asks for it.
     if (!sdlLibraryDir.empty()) {
         launch.environment.push_back("LD_LIBRARY_PATH=" + sdlLibraryDir);
@@ -54,7 +60,7 @@ std::string outputOfTool(const std::vector<std::string>& argv, bool quiet, int* 
     Launch launch;
     launch.argv = argv;
     launch.errPath = quiet ? "/dev/null" : "";
-    return outputOf(launch, exitCode);
+    return outputOf(launch, exitCode, kToolSeconds);
 }
 
 // Runs xdotool to send input; a failure to send is the test's failure.
@@ -85,7 +91,7 @@ std::string suiteSdlLibraryDir() {
 GameProcess::GameProcess(const std::string& workDir, const std::string& sdlLibraryDir)
     : workDir_(workDir), game_(gameLaunch(workDir, sdlLibraryDir)) {}
 
-bool GameProcess::waitForWindow(double seconds) {
+void GameProcess::waitForWindow(double seconds) {
     const auto deadline = after(seconds);
     while (Clock::now() < deadline && game_.running()) {
         std::istringstream found(outputOfTool(
@@ -93,11 +99,13 @@ bool GameProcess::waitForWindow(double seconds) {
         if (found >> window_) {
             outputOfTool({"timeout", "5", "xdotool", "windowfocus", "--sync", window_}, true,
                          nullptr);
-            return true;
+            return;
         }
         pause(50);
     }
-    return false;
+    game_.waitForEnd(1);
+    throw std::runtime_error("no game window; exit code " + std::to_string(game_.exitCode()) +
+                             " (-1: still running or killed); the game said: " + errors());
 }
 
 void GameProcess::key(const std::string& names) {
@@ -118,6 +126,9 @@ void GameProcess::close() {
 }
 
 Screenshot GameProcess::shot() const {
+    if (window_.empty()) {
+        throw std::logic_error("a screenshot of a game that showed no window");
+    }
     return Screenshot::fromPpm(outputOfTool(
         {"import", "-silent", "-window", window_, "-depth", "8", "ppm:-"}, false, nullptr));
 }

@@ -10,8 +10,8 @@
 // The SDL 1.2 the suite runs the game on: $PLIMSDL_E2E_SDL_DIR, or empty for classic SDL 1.2.
 std::string suiteSdlLibraryDir();
 
-// Input goes straight to the game's event queue, so inputs keep their order; a test that needs
-// an input's effect before its next step waits for it with waitFor.
+// Input goes through xdotool and the X server, which keep its order; a test that needs an
+// input's effect before its next step waits for it with waitFor. Every wait is bounded.
 class GameProcess {
 public:
     // Starts build/plimsdl in `workDir` on the current DISPLAY (video driver left to SDL), with
@@ -23,9 +23,10 @@ public:
     GameProcess(const GameProcess&) = delete;
     GameProcess& operator=(const GameProcess&) = delete;
 
-    // Waits for the window titled "PlimSDL", focuses it and notes where it is; false on timeout,
-    // and at once when the game has ended.
-    bool waitForWindow(double seconds = 10);
+    // Waits for the window titled "PlimSDL", focuses it and notes where it is. Throws
+    // std::runtime_error with the game's exit code and standard error when no window shows in
+    // time, at once when the game has ended.
+    void waitForWindow(double seconds = 10);
 
     // Presses keys by xdotool's names ("Return", "Down", "space"), separated by spaces.
     void key(const std::string& names);
@@ -33,6 +34,7 @@ public:
     void click(int x, int y);
     // Asks the window to close, as the close button of a window manager would.
     void close();
+    // Throws std::logic_error when the game showed no window.
     Screenshot shot() const;
     // Takes screenshots until `done` holds for one, or the time is up; returns the last one.
     Screenshot waitFor(const std::function<bool(const Screenshot&)>& done, double seconds = 5);

@@ -29,6 +29,12 @@ Screenshot Screenshot::fromPpm(const std::string& bytes) {
     return shot;
 }
 
+Screenshot Screenshot::fromPng(const std::string& path) {
+    Launch convert;
+    convert.argv = {"convert", path, "-depth", "8", "ppm:-"};
+    return fromPpm(outputOf(convert));
+}
+
 Rgb Screenshot::at(int x, int y) const {
     const size_t offset = static_cast<size_t>(y * width_ + x) * 3;
     return Rgb{rgb_[offset], rgb_[offset + 1], rgb_[offset + 2]};

@@ -19,6 +19,8 @@ class Screenshot {
 public:
     // Parses a binary PPM (P6, maxval 255).
     static Screenshot fromPpm(const std::string& bytes);
+    // Reads a picture file that ImageMagick can read, such as a PNG.
+    static Screenshot fromPng(const std::string& path);
 
     int width() const { return width_; }
     int height() const { return height_; }

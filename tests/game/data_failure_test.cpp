@@ -30,7 +30,7 @@ TEST_F(DataFailureTest, MissingPaddleEndsWithCode1BeforeAnySheetIsOpened) {
     remove("steine.bmp");  // had the sheets been loaded first, this would have been reported
     const ProgramRun result = run();
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.err, kPaddleMessage);
+    EXPECT_EQ(gameMessages(result.err), kPaddleMessage);
 }
 
 TEST_F(DataFailureTest, MissingFunnelsEndWithCode2AndTheBasketIsNeverOpened) {
@@ -38,7 +38,7 @@ TEST_F(DataFailureTest, MissingFunnelsEndWithCode2AndTheBasketIsNeverOpened) {
     remove("korb.bmp");
     const ProgramRun result = run();
     EXPECT_EQ(result.exitCode, 2);
-    EXPECT_EQ(result.err, "Konnte Data/trichter.bmp nicht laden!\n");
+    EXPECT_EQ(gameMessages(result.err), "Konnte Data/trichter.bmp nicht laden!\n");
 }
 
 TEST_F(DataFailureTest, BrokenBitmapsAreRefusedLikeMissingOnes) {
@@ -59,7 +59,7 @@ TEST_F(DataFailureTest, BrokenBitmapsAreRefusedLikeMissingOnes) {
         c.breakIt(data(c.file));
         const ProgramRun result = run();
         EXPECT_EQ(result.exitCode, c.exitCode) << c.file;
-        EXPECT_EQ(result.err, c.message) << c.file;
+        EXPECT_EQ(gameMessages(result.err), c.message) << c.file;
     }
 }
 
@@ -67,7 +67,7 @@ TEST_F(DataFailureTest, MissingFontEndsWithCode2) {
     remove("boulder.ttf");
     const ProgramRun result = run();
     EXPECT_EQ(result.exitCode, 2);
-    EXPECT_EQ(result.err, "Konnte Data/boulder.ttf nicht laden!\n");
+    EXPECT_EQ(gameMessages(result.err), "Konnte Data/boulder.ttf nicht laden!\n");
 }
 
 }  // namespace

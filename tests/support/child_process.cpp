@@ -2,6 +2,7 @@
 #include "support/child_process.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -112,21 +113,42 @@ void ChildProcess::stop(int signal) {
     }
 }
 
-std::string outputOf(const Launch& launch, int* exitCode) {
+std::string outputOf(const Launch& launch, int* exitCode, double seconds) {
     int ends[2];
     if (pipe2(ends, O_CLOEXEC) != 0) {
         throw std::runtime_error("cannot make a pipe");
     }
     const pid_t pid = spawn(launch, ends[1]);
     close(ends[1]);
+    const auto deadline = std::chrono::steady_clock::now() +
+                          std::chrono::milliseconds(static_cast<long>(seconds * 1000));
     std::string output;
     std::array<char, 65536> chunk;
-    for (ssize_t got; (got = read(ends[0], chunk.data(), chunk.size())) > 0;) {
+    bool timedOut = false;
+    for (;;) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        pollfd readable = {ends[0], POLLIN, 0};
+        if (left.count() <= 0 || poll(&readable, 1, static_cast<int>(left.count())) == 0) {
+            timedOut = true;
+            break;
+        }
+        const ssize_t got = read(ends[0], chunk.data(), chunk.size());
+        if (got <= 0) {
+            break;
+        }
         output.append(chunk.data(), static_cast<size_t>(got));
     }
     close(ends[0]);
+    if (timedOut) {
+        ::kill(pid, SIGKILL);
+    }
     int status = 0;
     waitpid(pid, &status, 0);
+    if (timedOut) {
+        throw std::runtime_error(launch.argv[0] + " did not finish within " +
+                                 std::to_string(seconds) + " s");
+    }
     if (exitCode != nullptr) {
         *exitCode = exitCodeOf(status);
     }

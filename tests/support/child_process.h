@@ -42,5 +42,7 @@ private:
 };
 
 // Runs a program to its end and returns what it wrote on standard output (`launch.outPath` is
-// ignored); `exitCode`, when given, receives its exit code, or -1 when a signal ended it.
-std::string outputOf(const Launch& launch, int* exitCode = nullptr);
+// ignored); `exitCode`, when given, receives its exit code, or -1 when a signal ended it. A
+// program still running after `seconds` (or holding its output open that long) is killed, and
+// std::runtime_error says so: no test waits on another program for ever.
+std::string outputOf(const Launch& launch, int* exitCode = nullptr, double seconds = 60);

@@ -1,6 +1,10 @@
 // Child-process runner for the tests that must see the real program's messages and exit code.
 #include "support/program_run.h"
 
+#include <sys/stat.h>
+
+#include <sstream>
+
 #include "support/child_process.h"
 #include "support/whole_file.h"
 
@@ -10,6 +14,7 @@ ProgramRun runGame(const std::string& workDir, const std::vector<std::string>& e
     launch.argv = {PLIMSDL_BINARY};
     launch.workDir = workDir;
     launch.environment = environment;
+    launch.environment.push_back(privateRuntimeDir(workDir));
     launch.outPath = workDir + "/.stdout";
     launch.errPath = workDir + "/.stderr";
     ChildProcess game(launch);
@@ -21,4 +26,29 @@ ProgramRun runGame(const std::string& workDir, const std::vector<std::string>& e
     run.out = readWholeFile(launch.outPath);
     run.err = readWholeFile(launch.errPath);
     return run;
+}
+
+std::string privateRuntimeDir(const std::string& workDir) {
+    const std::string dir = workDir + "/.runtime";
+    mkdir(dir.c_str(), 0700);
+    return "XDG_RUNTIME_DIR=" + dir;
+}
+
+std::string gameMessages(const std::string& output) {
+    // How every message of the game begins.
+    static const char* const kBeginnings[] = {
+        "Konnte ",      "Fehler bei ",        "SDL konnte nicht ",
+        "SDL_ttf konnte nicht ", "Speicherallocation ",
+    };
+    std::istringstream lines(output);
+    std::string messages;
+    for (std::string line; std::getline(lines, line);) {
+        for (const char* beginning : kBeginnings) {
+            if (line.rfind(beginning, 0) == 0) {
+                messages += line + "\n";
+                break;
+            }
+        }
+    }
+    return messages;
 }

@@ -11,7 +11,15 @@ struct ProgramRun {
 };
 
 // Starts build/plimsdl in `workDir` with `environment` ("NAME=value") added to the test's own
-// (a bare "NAME" removes that variable), waits at most `timeoutSeconds`, and kills it if it is
-// still running then.
+// (a bare "NAME" removes that variable) and a private XDG_RUNTIME_DIR, waits at most
+// `timeoutSeconds`, and kills it if it is still running then.
 ProgramRun runGame(const std::string& workDir, const std::vector<std::string>& environment,
                    int timeoutSeconds = 20);
+
+// "XDG_RUNTIME_DIR=<dir>" for a folder of its own in `workDir`, made readable by its owner
+// alone, as a desktop session gives every program it starts.
+std::string privateRuntimeDir(const std::string& workDir);
+
+// The lines of `output` that are the game's own messages, each with its line end, in order;
+// the notes of the libraries beneath it (SDL3, Mesa) are left out.
+std::string gameMessages(const std::string& output);
