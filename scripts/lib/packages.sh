@@ -23,10 +23,13 @@ ensure_packages() {
 
 # Debian 12's SDL 1.2 is classic SDL 1.2, with sdl12-compat (SDL 1.2 over SDL2) beside it in a
 # package of its own; from Debian 13 on the system's SDL 1.2 is sdl12-compat itself. The tests
-# run on each SDL 1.2 the machine has, so the second one is installed where there is one.
-ensure_sdl12_compat_beside_classic() {
+# run on each SDL 1.2 the machine has, so the second one is installed where there is one; where
+# the system's is sdl12-compat, they also run the game on Wayland, in a headless Weston.
+ensure_test_stacks() {
     if [ "$(dpkg-query -W -f='${source:Package}' libsdl1.2debian 2>/dev/null)" = libsdl1.2 ]; then
         ensure_packages libsdl1.2-compat
+    else
+        ensure_packages weston
     fi
 }
 

@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# The game on a Wayland desktop, started as a player there starts it: under a headless Weston,
+# with no X display and no setting of the player's. It must open its window with its own
+# defaults, keep running without "Fehler bei Bildschirm init.!", show its window (black, as the
+# game's screen is until the first key press) on Weston's screen, and end with 0 when the
+# session asks it to (SIGTERM).
+# Usage: tests/e2e/wayland_start.sh <plimsdl binary>
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+source scripts/lib/xvfb.sh
+
+binary=$(realpath "$1")
+runtime=$(mktemp -d "${TMPDIR:-/tmp}/plimsdl-wayland-XXXXXX")
+chmod 700 "$runtime"
+work=$(make_game_dir)
+cleanup() {
+    local pid
+    for pid in ${game_pid:-} ${weston_pid:-}; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$runtime" "$work" || true
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    echo "The game said:" >&2
+    cat "$work/err" >&2 || true
+    exit 1
+}
+
+# --debug lets weston-screenshooter take the screen.
+XDG_RUNTIME_DIR=$runtime weston --debug --backend=headless --renderer=pixman --width=1024 \
+    --height=768 --socket=wayland-plimsdl --idle-time=0 >"$runtime/weston.log" 2>&1 &
+weston_pid=$!
+for _ in $(seq 100); do
+    [ -S "$runtime/wayland-plimsdl" ] && break
+    kill -0 "$weston_pid" 2>/dev/null || { cat "$runtime/weston.log" >&2; exit 1; }
+    sleep 0.1
+done
+
+export XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=wayland-plimsdl
+(cd "$work" && exec env -u DISPLAY -u SDL_VIDEODRIVER -u SDL_VIDEO_DRIVER \
+    -u SDL_RENDER_DRIVER -u SDL_FRAMEBUFFER_ACCELERATION SDL_AUDIODRIVER=dummy \
+    "$binary" 2>"$work/err") &
+game_pid=$!
+sleep 4
+kill -0 "$game_pid" 2>/dev/null || { wait "$game_pid" || status=$?; fail "it ended with ${status:-0}"; }
+
+(cd "$runtime" && timeout 20 weston-screenshooter >/dev/null 2>&1) || fail "no screenshot"
+window=$(convert "$runtime"/wayland-screenshot-*.png -fill white +opaque black -format '%@' info:)
+[[ "$window" == 800x600+* ]] || fail "no 800x600 window on the screen (black area: $window)"
+
+kill -TERM "$game_pid"
+status=0
+timeout 10 tail --pid="$game_pid" -f /dev/null || fail "still running 10 s after SIGTERM"
+wait "$game_pid" || status=$?
+game_pid=
+[ "$status" -eq 0 ] || fail "it ended with $status after SIGTERM"
+if grep -q 'Fehler bei Bildschirm init' "$work/err"; then
+    fail "it reported a failed screen"
+fi
+echo "The game ran on Wayland and showed its window at $window."
