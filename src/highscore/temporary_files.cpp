@@ -47,6 +47,11 @@ std::string randomSuffix() {
     return suffix;
 }
 
+// Whether c is one of the letters randomSuffix draws from.
+bool isSuffixLetter(char c) {
+    return std::memchr(kSuffixLetters, c, kSuffixLetterCount) != nullptr;
+}
+
 bool isTemporaryFor(const char* entry, const std::string& prefix) {
     const std::size_t length = std::strlen(entry);
     if (length != prefix.size() + kSuffixLength ||
@@ -54,8 +59,7 @@ bool isTemporaryFor(const char* entry, const std::string& prefix) {
         return false;
     }
     for (std::size_t i = prefix.size(); i < length; ++i) {
-        const char c = entry[i];
-        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))) {
+        if (!isSuffixLetter(entry[i])) {
             return false;
         }
     }

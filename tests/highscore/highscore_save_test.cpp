@@ -180,10 +180,10 @@ TEST(HighscoreSave, SwappingTheFileForALinkNeverGetsWhatTheLinkLeadsToReplaced) 
 TEST(HighscoreSave, RemovesOnlyItsOwnStaleTemporaryFiles) {
     WorkDir dir;
     // Left two minutes ago by a save of this table that was killed, by a save of another table,
-    // by a save running in another instance (which holds a lock on it), and a name no save makes.
+    // by a save running in another instance (which holds a lock on it), and names no save makes.
     const char* const oldFiles[] = {".mittel.hsc.k1LLed", ".schwer.hsc.k1LLed",
                                     ".mittel.hsc.Locked", ".mittel.hsc.k1LLed0",
-                                    "mittel.hsc.k1LLed"};
+                                    ".mittel.hsc.k1-Led", "mittel.hsc.k1LLed"};
     for (const char* name : oldFiles) {
         const std::string path = std::string("Data/") + name;
         dir.writeFile(path, kUnsorted);
@@ -196,9 +196,10 @@ TEST(HighscoreSave, RemovesOnlyItsOwnStaleTemporaryFiles) {
     close(running);
     std::vector<std::string> left = filesIn("Data");
     std::sort(left.begin(), left.end());
-    EXPECT_EQ(left, (std::vector<std::string>{".mittel.hsc.Locked", ".mittel.hsc.Young1",
-                                              ".mittel.hsc.k1LLed0", ".schwer.hsc.k1LLed",
-                                              "mittel.hsc", "mittel.hsc.k1LLed"}));
+    EXPECT_EQ(left,
+              (std::vector<std::string>{".mittel.hsc.Locked", ".mittel.hsc.Young1",
+                                        ".mittel.hsc.k1-Led", ".mittel.hsc.k1LLed0",
+                                        ".schwer.hsc.k1LLed", "mittel.hsc", "mittel.hsc.k1LLed"}));
 }
 
 TEST(HighscoreSave, NewFileFollowsUmask) {
