@@ -1,22 +1,25 @@
 # shellcheck shell=bash
-# Starts a private Xvfb on a free display number and exports DISPLAY; stop it with stop_xvfb.
+# Starts a private Xvfb and exports DISPLAY; stop it with stop_xvfb. Xvfb picks a free display
+# number itself (-displayfd): one that no other X server on this machine listens on, also one in
+# a chroot whose lock files this one cannot see, and it writes the number once it takes clients.
 start_xvfb() {
-    local number
-    for number in $(seq 91 199); do
-        [ -e "/tmp/.X${number}-lock" ] || [ -e "/tmp/.X11-unix/X${number}" ] && continue
-        Xvfb ":${number}" -screen 0 1024x768x24 -nolisten tcp -noreset 2>/dev/null &
-        XVFB_PID=$!
-        export DISPLAY=":${number}"
-        for _ in $(seq 50); do
-            xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
-            # A server that died (another one took the number first) is not waited for.
-            kill -0 "$XVFB_PID" 2>/dev/null || break
-            sleep 0.1
-        done
-        stop_xvfb
+    local number_file number=
+    number_file=$(mktemp "${TMPDIR:-/tmp}/plimsdl-display-XXXXXX")
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$number_file" 2>/dev/null &
+    XVFB_PID=$!
+    for _ in $(seq 100); do
+        read -r number <"$number_file" || true
+        [ -n "$number" ] && break
+        kill -0 "$XVFB_PID" 2>/dev/null || break
+        sleep 0.1
     done
-    echo "no X server could be started" >&2
-    return 1
+    rm -f "$number_file"
+    if [ -z "$number" ]; then
+        stop_xvfb
+        echo "no X server could be started" >&2
+        return 1
+    fi
+    export DISPLAY=":$number"
 }
 
 # Stops the server start_xvfb started. Never fails, so a cleanup trap under `set -e` always

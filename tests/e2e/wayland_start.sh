@@ -29,9 +29,12 @@ fail() {
     exit 1
 }
 
+# A plain blue desktop without a panel, so that the only black on the screen is the game's; and
 # --debug lets weston-screenshooter take the screen.
-XDG_RUNTIME_DIR=$runtime weston --debug --backend=headless --renderer=pixman --width=1024 \
-    --height=768 --socket=wayland-plimsdl --idle-time=0 >"$runtime/weston.log" 2>&1 &
+printf '[shell]\npanel-position=none\nbackground-color=0xff336699\n' >"$runtime/weston.ini"
+XDG_RUNTIME_DIR=$runtime weston --config="$runtime/weston.ini" --debug --backend=headless \
+    --renderer=pixman --width=1024 --height=768 --socket=wayland-plimsdl --idle-time=0 \
+    >"$runtime/weston.log" 2>&1 &
 weston_pid=$!
 for _ in $(seq 100); do
     [ -S "$runtime/wayland-plimsdl" ] && break

@@ -1,7 +1,6 @@
-// A private X server (Xvfb) for the end-to-end tests, started on a free display number.
+// A private X server (Xvfb) for the end-to-end tests, on a display number no other server uses.
 #include "e2e/x_display.h"
 
-#include <X11/Xlib.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -9,63 +8,52 @@
 #include <stdexcept>
 #include <thread>
 
+#include "support/whole_file.h"
+
 namespace {
 
-constexpr int kFirstDisplay = 91;
-constexpr int kLastDisplay = 199;
 constexpr auto kStartTime = std::chrono::seconds(10);
 
-bool exists(const std::string& path) {
-    return access(path.c_str(), F_OK) == 0;
-}
-
-bool acceptsClients(const std::string& name) {
-    Display* display = XOpenDisplay(name.c_str());
-    if (display == nullptr) {
-        return false;
-    }
-    XCloseDisplay(display);
-    return true;
-}
-
-// Waits until `server` takes clients on display `name`; false after the start time, and at once
-// when the server has ended (another one took the number first, or Xvfb is missing).
-bool comesUp(ChildProcess& server, const std::string& name) {
+// The display number a server started with -displayfd wrote into `path`, once it takes
+// clients; empty when it ended first or did not come up within the start time.
+std::string displayNumber(ChildProcess& server, const std::string& path) {
     const auto deadline = std::chrono::steady_clock::now() + kStartTime;
     while (server.running() && std::chrono::steady_clock::now() < deadline) {
-        if (acceptsClients(name)) {
-            return true;
+        const std::string written = readWholeFile(path);
+        if (!written.empty() && written.back() == '\n') {
+            return written.substr(0, written.size() - 1);
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
-    return false;
+    return "";
 }
 
 }  // namespace
 
+// Xvfb picks a free display number itself (-displayfd): one that no other X server on this
+// machine listens on, also one in a chroot whose lock files this one cannot see.
 XDisplay::XDisplay() {
-    for (int number = kFirstDisplay; number <= kLastDisplay; ++number) {
-        const std::string lock = "/tmp/.X" + std::to_string(number) + "-lock";
-        const std::string socket = "/tmp/.X11-unix/X" + std::to_string(number);
-        if (exists(lock) || exists(socket)) {
-            continue;
-        }
-        name_ = ":" + std::to_string(number);
-        Launch launch;
-        launch.argv = {"Xvfb",        name_,       "-screen", "0",
-                       "1024x768x24", "-nolisten", "tcp",     "-noreset"};
-        launch.errPath = "/dev/null";
-        server_ = std::make_unique<ChildProcess>(launch);
-        if (comesUp(*server_, name_)) {
-            setenv("DISPLAY", name_.c_str(), 1);
-            return;
-        }
-        server_->stop(SIGTERM);
-        if (server_->exitCode() == 127) {
-            throw std::runtime_error("Xvfb cannot be run");
-        }
+    char path[] = "/tmp/plimsdl-display-XXXXXX";
+    const int file = mkstemp(path);
+    if (file < 0) {
+        throw std::runtime_error("no file for the display number");
     }
-    throw std::runtime_error("no X server could be started");
+    close(file);
+    Launch launch;
+    launch.argv = {"Xvfb",      "-displayfd", "1",        "-screen", "0", "1024x768x24",
+                   "-nolisten", "tcp",        "-noreset"};
+    launch.outPath = path;
+    launch.errPath = "/dev/null";
+    server_ = std::make_unique<ChildProcess>(launch);
+    const std::string number = displayNumber(*server_, path);
+    unlink(path);
+    if (number.empty()) {
+        server_->stop(SIGTERM);
+        throw std::runtime_error(server_->exitCode() == 127 ? "Xvfb cannot be run"
+                                                            : "no X server could be started");
+    }
+    name_ = ":" + number;
+    setenv("DISPLAY", name_.c_str(), 1);
 }
 
 XDisplay::~XDisplay() {

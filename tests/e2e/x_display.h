@@ -1,4 +1,4 @@
-// A private X server (Xvfb) for the end-to-end tests, started on a free display number.
+// A private X server (Xvfb) for the end-to-end tests, on a display number no other server uses.
 #pragma once
 
 #include <memory>
