@@ -26,11 +26,15 @@ ensure_packages() {
 # run on each SDL 1.2 the machine has, so the second one is installed where there is one; where
 # the system's is sdl12-compat, they also run the game on Wayland, in a headless Weston.
 ensure_test_stacks() {
-    if [ "$(dpkg-query -W -f='${source:Package}' libsdl1.2debian 2>/dev/null)" = libsdl1.2 ]; then
+    if system_sdl_is_classic; then
         ensure_packages libsdl1.2-compat
     else
         ensure_packages weston
     fi
+}
+
+system_sdl_is_classic() {
+    [ "$(dpkg-query -W -f='${source:Package}' libsdl1.2debian 2>/dev/null)" = libsdl1.2 ]
 }
 
 # What building the game needs.
