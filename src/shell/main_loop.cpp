@@ -1,14 +1,19 @@
 // The event loop: hands SDL's events to the game and paces its tick.
 #include "main_loop.h"
 
+#include <algorithm>
+
 #include "game.h"
 
-namespace {
-
-// A pass with nothing to do rests this long, so the idle game leaves the processor alone.
-constexpr Uint32 kIdleRestMs = 1;
-
-}  // namespace
+Uint32 restBeforeNextTick(Uint32 sinceLastTick, bool focused) {
+    if (!focused) {
+        return kLongestRestMs;  // no tick comes until the window has focus again
+    }
+    if (sinceLastTick >= tickInterval) {
+        return 0;
+    }
+    return std::min(tickInterval - sinceLastTick, kLongestRestMs);
+}
 
 void MainLoop::run() {
     while (pass()) {
@@ -26,7 +31,7 @@ bool MainLoop::pass() {
     }
     const bool ticked = tickIfDue();
     if (!hadEvents && !ticked) {
-        SDL_Delay(kIdleRestMs);
+        SDL_Delay(restBeforeNextTick(SDL_GetTicks() - lastTick_, hasInputFocus()));
     }
     return running_;
 }
@@ -66,9 +71,13 @@ void MainLoop::dispatch(const SDL_Event& event) {
     }
 }
 
+bool MainLoop::hasInputFocus() {
+    return (SDL_GetAppState() & SDL_APPINPUTFOCUS) != 0;
+}
+
 bool MainLoop::tickIfDue() {
     // Without input focus the playfield stands still, and the first pass with focus ticks.
-    if ((SDL_GetAppState() & SDL_APPINPUTFOCUS) == 0) {
+    if (!hasInputFocus()) {
         return false;
     }
     // Unsigned arithmetic keeps the interval right when the tick count wraps around.

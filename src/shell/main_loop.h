@@ -5,6 +5,15 @@
 
 class Game;
 
+// SDL 1.2 cannot wait on its event queue, so a pass with nothing to do rests instead: until the
+// next tick is due, but never longer than this, so that a key press or click waits at most this
+// long. Resting a millisecond woke the game some 850 times a second, which keeps a laptop's
+// processor out of its deep idle states; this rest wakes it about a hundred times a second.
+constexpr Uint32 kLongestRestMs = 10;
+
+// How long an idle pass rests, `sinceLastTick` ms after the last tick ended: 0 when a tick is due.
+Uint32 restBeforeNextTick(Uint32 sinceLastTick, bool focused);
+
 class MainLoop {
 public:
     explicit MainLoop(Game& game) : game_(game) {}
@@ -21,6 +30,7 @@ private:
     void dispatch(const SDL_Event& event);
     // Ticks the game when tickInterval has passed since the last tick ended; true if it did.
     bool tickIfDue();
+    static bool hasInputFocus();
 
     Game& game_;
     bool running_ = true;

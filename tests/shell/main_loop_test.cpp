@@ -85,6 +85,22 @@ TEST_F(MainLoopTest, TicksAreAtLeastTheIntervalApart) {
     EXPECT_LE(ticks, elapsed / tickInterval);
 }
 
+TEST(MainLoopRest, UntilTheNextTickButNeverLongerThanTheBound) {
+    const struct {
+        Uint32 sinceLastTick;
+        bool focused;
+        Uint32 rest;
+    } cases[] = {
+        {0, true, kLongestRestMs},   {tickInterval - 3, true, 3},
+        {tickInterval, true, 0},     {tickInterval + 500, true, 0},
+        {0xFFFFFFF0u, true, 0},      {tickInterval + 500, false, kLongestRestMs},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(restBeforeNextTick(c.sinceLastTick, c.focused), c.rest)
+            << c.sinceLastTick << " ms since the last tick, focused " << c.focused;
+    }
+}
+
 TEST(Program, UnusableVideoDriverEndsWithCode1AndSdlsReason) {
     WorkDir work;
     const ProgramRun result = runGame(work.root(), {"SDL_VIDEODRIVER=nonexistent", "SDL_VIDEO_DRIVER=nonexistent"});
