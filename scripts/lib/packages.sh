@@ -37,14 +37,15 @@ system_sdl_is_classic() {
     [ "$(dpkg-query -W -f='${source:Package}' libsdl1.2debian 2>/dev/null)" = libsdl1.2 ]
 }
 
-# What building the game needs.
-BUILD_PACKAGES=(g++ cmake make pkg-config libsdl1.2-dev libsdl-ttf2.0-dev libgtest-dev
-                libbenchmark-dev libpng-dev)
+# What building the game alone needs (scripts/play), and what its tests, benchmarks and artwork
+# generator add.
+PLAY_PACKAGES=(g++ cmake make pkg-config libsdl1.2-dev libsdl-ttf2.0-dev)
+BUILD_PACKAGES=("${PLAY_PACKAGES[@]}" libgtest-dev libbenchmark-dev libpng-dev libx11-dev)
 
 # What the install tests play and check the installed game with.
 INSTALL_TEST_PACKAGES=(xvfb xdotool imagemagick desktop-file-utils appstream man-db shellcheck)
 # What building and checking the Debian package needs (scripts/package).
-PACKAGE_PACKAGES=(build-essential dpkg-dev debhelper libx11-dev lintian)
+PACKAGE_PACKAGES=(build-essential dpkg-dev debhelper lintian)
 # The static checks, and the sanitizer build; llvm brings llvm-symbolizer, which names the
 # frames of a sanitizer's report.
 CHECK_PACKAGES=(clang clang-tidy libclang-rt-dev llvm valgrind)
