@@ -38,21 +38,9 @@ int MenuPage::append(MenuElement* element) {
 }
 
 int MenuPage::addTitle(const char* text, int size, Sint16 x, Sint16 y) {
-    MenuElement* title = new (std::nothrow) MenuTitle(x, y, text, size);
-    if (title == nullptr) {
-        report("Konnte Titel nicht Erzeugen!");
-        return -1;
-    }
-    if (elements[kTitleIndex] == nullptr) {
-        elements[kTitleIndex] = title;
-        return kTitleIndex;
-    }
-    if (elementCount >= kMaxElements) {
-        report("Konnte Titel nicht hinzufügen, kein Platz mehr!\n");
-        delete title;
-        return -1;
-    }
-    return append(title);
+    return placeOrAppend(new (std::nothrow) MenuTitle(x, y, text, size), elements[kTitleIndex],
+                         kTitleIndex, "Konnte Titel nicht Erzeugen!",
+                         "Konnte Titel nicht hinzufügen, kein Platz mehr!\n");
 }
 
 int MenuPage::addTextItem(const char* text, Sint16 x, Sint16 y, int size) {
@@ -69,21 +57,27 @@ int MenuPage::addTextItem(const char* text, Sint16 x, Sint16 y, int size) {
 }
 
 int MenuPage::addRect(Sint16 x, Sint16 y, Uint16 w, Uint16 h, Uint8 r, Uint8 g, Uint8 b) {
-    MenuElement* rect = new (std::nothrow) MenuRect(x, y, w, h, r, g, b);
-    if (rect == nullptr) {
-        report("Konnte Rect nicht Erzeugen!");
+    return placeOrAppend(new (std::nothrow) MenuRect(x, y, w, h, r, g, b), background, 0,
+                         "Konnte Rect nicht Erzeugen!",
+                         "Konnte Rect nicht hinzufügen, kein Platz mehr!\n");
+}
+
+int MenuPage::placeOrAppend(MenuElement* made, MenuElement*& slot, int slotIndex,
+                            const char* notMade, const char* noRoom) {
+    if (made == nullptr) {
+        report(notMade);
         return -1;
     }
-    if (background == nullptr) {
-        background = rect;
-        return 0;
+    if (slot == nullptr) {
+        slot = made;
+        return slotIndex;
     }
     if (elementCount >= kMaxElements) {
-        report("Konnte Rect nicht hinzufügen, kein Platz mehr!\n");
-        delete rect;
+        report(noRoom);
+        delete made;
         return -1;
     }
-    return append(rect);
+    return append(made);
 }
 
 bool MenuPage::holdsElement(int index) const {

@@ -54,6 +54,11 @@ private:
 
     // Stores `element` after the others and returns its index; the caller checked the room.
     int append(MenuElement* element);
+    // A new title or rectangle (`made`, null when it could not be made) takes its own `slot`
+    // while that is empty, returning `slotIndex`, and is appended after that; `notMade` and
+    // `noRoom` are the messages for the two failures.
+    int placeOrAppend(MenuElement* made, MenuElement*& slot, int slotIndex, const char* notMade,
+                      const char* noRoom);
     bool holdsElement(int index) const;  // 1 to elementCount
     // The first text item from `start` on, walking by `step`; 0 when there is none.
     int textItemFrom(int start, int step) const;
