@@ -84,8 +84,8 @@ void setVideoDefaults() {
     for (EnvironmentDefault& setting : g_presentationDefaults) {
         setDefault(setting);
     }
-    const bool driverNamed = std::getenv("SDL_VIDEODRIVER") != nullptr ||
-                             std::getenv("SDL_VIDEO_DRIVER") != nullptr;
+    const bool driverNamed =
+        std::getenv("SDL_VIDEODRIVER") != nullptr || std::getenv("SDL_VIDEO_DRIVER") != nullptr;
     if (!driverNamed && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY")) {
         for (EnvironmentDefault& setting : g_driverWithoutDisplay) {
             setDefault(setting);

@@ -110,8 +110,8 @@ int differencesFrom(const std::string& name, const Screenshot& shot, Compared co
             const Rgb a = reference.at(x, y);
             const Rgb b = shot.at(x, y);
             if (compared(x, y) && !(a == b) && differing++ == 0) {
-                *first = "first at (" + std::to_string(x) + ", " + std::to_string(y) + "): " +
-                         std::to_string(b.r) + "," + std::to_string(b.g) + "," +
+                *first = "first at (" + std::to_string(x) + ", " + std::to_string(y) +
+                         "): " + std::to_string(b.r) + "," + std::to_string(b.g) + "," +
                          std::to_string(b.b) + " instead of " + std::to_string(a.r) + "," +
                          std::to_string(a.g) + "," + std::to_string(a.b);
             }
@@ -150,8 +150,8 @@ protected:
 TEST_F(ArtworkReference, PaddleInEveryColourFunnelsBasketAndSwatchesAsOnClassicSdl) {
     for (int colour = 0; colour < kColours; ++colour) {
         start().key("a Down Return");
-        const Screenshot colours =
-            process->waitFor([](const Screenshot& s) { return s.count(swatch(0), kMenuTitle) > 2000; });
+        const Screenshot colours = process->waitFor(
+            [](const Screenshot& s) { return s.count(swatch(0), kMenuTitle) > 2000; });
         if (colour == 0) {
             check("colours", colours, [](int x, int y) {
                 for (int c = 0; c < kColours; ++c) {

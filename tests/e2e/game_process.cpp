@@ -1,6 +1,8 @@
 // The real game, started under the test X server and driven with xdotool like a player would.
 #include "e2e/game_process.h"
 
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <cstdlib>
 #include <sstream>
@@ -141,6 +143,13 @@ Screenshot GameProcess::waitFor(const std::function<bool(const Screenshot&)>& do
         pause(50);
         last = shot();
     }
+    return last;
+}
+
+Screenshot GameProcess::expectEventually(const std::function<bool(const Screenshot&)>& done,
+                                         const std::string& what, double seconds) {
+    Screenshot last = waitFor(done, seconds);
+    EXPECT_TRUE(done(last)) << what << " did not show within " << seconds << " s";
     return last;
 }
 

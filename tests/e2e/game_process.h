@@ -38,6 +38,9 @@ public:
     Screenshot shot() const;
     // Takes screenshots until `done` holds for one, or the time is up; returns the last one.
     Screenshot waitFor(const std::function<bool(const Screenshot&)>& done, double seconds = 5);
+    // The same, and the test fails, naming `what`, when `done` never held.
+    Screenshot expectEventually(const std::function<bool(const Screenshot&)>& done,
+                                const std::string& what, double seconds = 5);
 
     // The exit code once the game has ended, or -1 if it is still running after `seconds`
     // (or was killed).

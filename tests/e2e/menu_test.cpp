@@ -39,15 +39,13 @@ int countLines(const std::string& path) {
 TEST_F(EndToEndTest, ChosenColourPaintsTheNextPaddleAndStaysHighlighted) {
     GameProcess& game = start();
     game.key("Down Return");
-    Screenshot shot = game.waitFor(showsColourPage);
-    ASSERT_TRUE(showsColourPage(shot));
+    Screenshot shot = game.expectEventually(showsColourPage, "the colour page");
     EXPECT_GT(shot.count(colourName(1), kMenuHighlight), 0) << "Gr\xFCn highlighted";
     EXPECT_EQ(shot.count(colourName(0), kMenuHighlight), 0);
     keep(shot, "colours");
 
     game.click(345, swatch(2).y + 15);  // the blue swatch
-    shot = game.waitFor(showsHomePage);
-    EXPECT_TRUE(showsHomePage(shot)) << "a colour sends the menus home";
+    game.expectEventually(showsHomePage, "the home page after a colour");
 
     game.key("Return");  // "Einstellungen" is still the selected entry
     shot = game.waitFor(showsColourPage);
@@ -55,11 +53,12 @@ TEST_F(EndToEndTest, ChosenColourPaintsTheNextPaddleAndStaysHighlighted) {
     EXPECT_EQ(shot.count(colourName(1), kMenuHighlight), 0);
 
     game.key("space Up Return Return");
-    shot = game.waitFor([](const Screenshot& s) {
-        return showsPlayfield(s) &&
-               s.count({0, kPaddleBandTop, 800, kPaddleBandHeight}, screenColour(0, 0, 255)) > 50;
-    });
-    EXPECT_GT(shot.count({0, kPaddleBandTop, 800, kPaddleBandHeight}, screenColour(0, 0, 255)), 50);
+    shot = game.expectEventually(
+        [](const Screenshot& s) {
+            return showsPlayfield(s) && s.count({0, kPaddleBandTop, 800, kPaddleBandHeight},
+                                                screenColour(0, 0, 255)) > 50;
+        },
+        "a game with the blue paddle");
     EXPECT_EQ(shot.count({0, kPaddleBandTop, 800, kPaddleBandHeight}, screenColour(0, 255, 0)), 0);
     keep(shot, "blue paddle");
 }
@@ -93,8 +92,7 @@ TEST_F(EndToEndTest, EachHighscoreEntryShowsItsTableAndWritesItsFile) {
         } else {
             game.click(400, 300);
         }
-        shot = game.waitFor(showsHomePage);
-        EXPECT_TRUE(showsHomePage(shot)) << "home again after table " << table;
+        game.expectEventually(showsHomePage, "home after table " + std::to_string(table));
     }
     game.key("Escape");
     EXPECT_EQ(game.waitForExit(), 0);
@@ -119,8 +117,7 @@ TEST_F(EndToEndTest, ClickThroughASubPageReachesTheHiddenHomeEntry) {
         << "Einstellungen is hidden";
 
     game.click(settings.x + 2, settings.y + settings.h / 2);
-    Screenshot colours = game.waitFor(showsColourPage);
-    EXPECT_TRUE(showsColourPage(colours)) << "the hidden entry opened the colour page";
+    game.expectEventually(showsColourPage, "the colour page, opened by the hidden entry");
 }
 
 }  // namespace

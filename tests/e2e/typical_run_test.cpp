@@ -73,10 +73,11 @@ TEST_F(EndToEndTest, TypicalRunFromMenuToCatchAndDrop) {
 
     // Return opens the difficulty page, whose title stands at y 100.
     game.key("Return");
-    shot = game.waitFor([](const Screenshot& s) {
-        return s.count({0, 100, 800, 40}, kMenuTitle) > 0;
-    });
-    EXPECT_GT(shot.count({0, 100, 800, 40}, kMenuTitle), 0);
+    shot = game.expectEventually(
+        [](const Screenshot& s) {
+            return s.count({0, 100, 800, 40}, kMenuTitle) > 0;
+        },
+        "the difficulty page");
     keep(shot, "difficulty");
 
     // Return starts the game: the playfield appears and the first tile falls.
@@ -87,8 +88,8 @@ TEST_F(EndToEndTest, TypicalRunFromMenuToCatchAndDrop) {
     ASSERT_GE(lane, 0) << "no tile falls";
     EXPECT_GT(paddleCentre(shot, kGreen), 0) << "the green paddle";
     const int firstTop = tileTop(shot, lane);
-    shot = game.waitFor([&](const Screenshot& s) { return tileTop(s, lane) > firstTop + 40; });
-    EXPECT_GT(tileTop(shot, lane), firstTop + 40) << "the tile falls";
+    shot = game.expectEventually(
+        [&](const Screenshot& s) { return tileTop(s, lane) > firstTop + 40; }, "the tile falling");
     const Block tile = blockAt(shot, laneX(lane), tileTop(shot, lane));
     keep(shot, "falling");
 
@@ -103,24 +104,22 @@ TEST_F(EndToEndTest, TypicalRunFromMenuToCatchAndDrop) {
     for (int i = 0; i < std::abs(moves); ++i) {
         game.key(moves > 0 ? "Right" : "Left");
     }
-    shot = game.waitFor(
+    shot = game.expectEventually(
         [&](const Screenshot& s) {
             return pixelsOfTile(s, laneX(lane), kCarriedTileTop, tile) >
                    kTileWidth * kTileHeight / 2;
         },
-        6);
-    EXPECT_GT(pixelsOfTile(shot, laneX(lane), kCarriedTileTop, tile), kTileWidth * kTileHeight / 2)
-        << "the tile rides on the paddle";
+        "the tile riding on the paddle", 6);
     keep(shot, "caught");
     const int basketBefore = pixelsOfTile(shot, laneX(lane), kBasketBottomCellTop, tile);
 
     // ...and Space drops it into the basket column below.
     game.key("space");
-    shot = game.waitFor([&](const Screenshot& s) {
-        return pixelsOfTile(s, laneX(lane), kBasketBottomCellTop, tile) > basketBefore + 100;
-    });
-    EXPECT_GT(pixelsOfTile(shot, laneX(lane), kBasketBottomCellTop, tile), basketBefore + 100)
-        << "the tile lies in the basket";
+    shot = game.expectEventually(
+        [&](const Screenshot& s) {
+            return pixelsOfTile(s, laneX(lane), kBasketBottomCellTop, tile) > basketBefore + 100;
+        },
+        "the tile in the basket");
     keep(shot, "dropped");
 
     game.key("Escape");
@@ -212,8 +211,8 @@ TEST_F(EndToEndTest, PaddleStacksCaughtTilesAndFillsTheBasket) {
               2 * kTileWidth * kTileHeight)
         << "three tiles ride on the paddle";
     EXPECT_GT(shot.nonBlack(kBasket), emptyBasket + 300) << "one tile lies in the basket";
-    shot = game.waitFor([](const Screenshot& s) { return lowestTileLane(s) >= 0; });
-    EXPECT_GE(lowestTileLane(shot), 0) << "tiles keep falling";
+    shot = game.expectEventually([](const Screenshot& s) { return lowestTileLane(s) >= 0; },
+                                 "tiles still falling");
     keep(shot, "stacked");
     document(shot, "playing");
 
@@ -230,7 +229,7 @@ TEST_F(EndToEndTest, BeendeOrClosingTheWindowEndsTheProgram) {
         {"closing the window in a game",
          [](GameProcess& game) {
              game.key("Return Return");
-             EXPECT_TRUE(showsPlayfield(game.waitFor(showsPlayfield)));
+             game.expectEventually(showsPlayfield, "a game");
              game.close();
          }},
     };

@@ -40,8 +40,8 @@ XDisplay::XDisplay() {
     }
     close(file);
     Launch launch;
-    launch.argv = {"Xvfb",      "-displayfd", "1",        "-screen", "0", "1024x768x24",
-                   "-nolisten", "tcp",        "-noreset"};
+    launch.argv = {"Xvfb",        "-displayfd", "1",   "-screen", "0",
+                   "1024x768x24", "-nolisten",  "tcp", "-noreset"};
     launch.outPath = path;
     launch.errPath = "/dev/null";
     server_ = std::make_unique<ChildProcess>(launch);

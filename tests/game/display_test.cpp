@@ -21,11 +21,16 @@ TEST(Display, OnlyDriversThatShowNothingAndWereNotAskedForAreRefused) {
         bool refused;
     };
     const Case cases[] = {
-        {"caca", nullptr, nullptr, true},         {"offscreen", nullptr, nullptr, true},
-        {"aalib", "x11", nullptr, true},          {"dummy", "dummyish", "x11", true},
-        {"dummy", "dummy", nullptr, false},       {"offscreen", "x11,OFFSCREEN", nullptr, false},
-        {"dummy", nullptr, "wayland,dummy", false}, {"x11", nullptr, nullptr, false},
-        {"wayland", nullptr, nullptr, false},     {"fbcon", "", nullptr, false},
+        {"caca", nullptr, nullptr, true},
+        {"offscreen", nullptr, nullptr, true},
+        {"aalib", "x11", nullptr, true},
+        {"dummy", "dummyish", "x11", true},
+        {"dummy", "dummy", nullptr, false},
+        {"offscreen", "x11,OFFSCREEN", nullptr, false},
+        {"dummy", nullptr, "wayland,dummy", false},
+        {"x11", nullptr, nullptr, false},
+        {"wayland", nullptr, nullptr, false},
+        {"fbcon", "", nullptr, false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(isUnseenFallback(c.driver, c.requested, c.requestedSdl3), c.refused)
@@ -90,7 +95,13 @@ TEST(PresentationDefaults, NeverOverrideThePlayerAndAreWithdrawnForOneMoreTryAft
          "(unset)",
          true},
         // The player's renderer stays through the second try; only our default goes.
-        {"opengl", nullptr, alwaysFails, {"opengl", "restart", "opengl"}, "opengl", "(unset)", false},
+        {"opengl",
+         nullptr,
+         alwaysFails,
+         {"opengl", "restart", "opengl"},
+         "opengl",
+         "(unset)",
+         false},
         // Both the player's: nothing to withdraw, no second try.
         {"opengl", "1", alwaysFails, {"opengl"}, "opengl", "1", false},
     };

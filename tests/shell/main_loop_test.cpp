@@ -91,9 +91,9 @@ TEST(MainLoopRest, UntilTheNextTickButNeverLongerThanTheBound) {
         bool focused;
         Uint32 rest;
     } cases[] = {
-        {0, true, kLongestRestMs},   {tickInterval - 3, true, 3},
-        {tickInterval, true, 0},     {tickInterval + 500, true, 0},
-        {0xFFFFFFF0u, true, 0},      {tickInterval + 500, false, kLongestRestMs},
+        {0, true, kLongestRestMs}, {tickInterval - 3, true, 3},
+        {tickInterval, true, 0},   {tickInterval + 500, true, 0},
+        {0xFFFFFFF0u, true, 0},    {tickInterval + 500, false, kLongestRestMs},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(restBeforeNextTick(c.sinceLastTick, c.focused), c.rest)
@@ -103,7 +103,8 @@ TEST(MainLoopRest, UntilTheNextTickButNeverLongerThanTheBound) {
 
 TEST(Program, UnusableVideoDriverEndsWithCode1AndSdlsReason) {
     WorkDir work;
-    const ProgramRun result = runGame(work.root(), {"SDL_VIDEODRIVER=nonexistent", "SDL_VIDEO_DRIVER=nonexistent"});
+    const ProgramRun result =
+        runGame(work.root(), {"SDL_VIDEODRIVER=nonexistent", "SDL_VIDEO_DRIVER=nonexistent"});
     EXPECT_EQ(result.exitCode, 1);
     const std::string message = gameMessages(result.err);
     const std::string prefix = "SDL konnte nicht initialisiert werden: ";

@@ -37,8 +37,11 @@ std::string privateRuntimeDir(const std::string& workDir) {
 std::string gameMessages(const std::string& output) {
     // How every message of the game begins.
     static const char* const kBeginnings[] = {
-        "Konnte ",      "Fehler bei ",        "SDL konnte nicht ",
-        "SDL_ttf konnte nicht ", "Speicherallocation ",
+        "Konnte ",
+        "Fehler bei ",
+        "SDL konnte nicht ",
+        "SDL_ttf konnte nicht ",
+        "Speicherallocation ",
     };
     std::istringstream lines(output);
     std::string messages;
