@@ -144,4 +144,20 @@ check "every table is as it was" [ "$(md5sum "$player"/Data/*.hsc "$other_player
 check "the refusals made nothing" [ "$(ls -A)" = "$made" ]
 check "nothing under the prefix changed" [ "$(installed_tree)" = "$untouched" ]
 
+# 6. Links and folders, under dash and under bash, with /bin/true standing in for the game.
+cp -a "$work/stage" "$work/quick"
+ln -sf /bin/true "$work/quick/opt/plimsdl/libexec/plimsdl/plimsdl"
+quick() { env -u XDG_DATA_HOME "$@" "$shell" "$work/quick/opt/plimsdl/games/plimsdl"; }
+for shell in dash bash; do
+    # Only links are renewed: a folder and the player's own picture stay as they are.
+    rm -rf "$player/Data/korb.bmp" "$player/Data/steine.bmp" "$work/folder"
+    mkdir "$player/Data/korb.bmp" "$work/folder" && echo mine >"$player/Data/steine.bmp"
+    ln -sfn "$work/folder" "$player/Data/trichter.bmp"
+    check "$shell: the game starts with a folder under an artwork name" quick HOME="$home"
+    check "$shell: no link is put inside a folder" \
+        [ -z "$(find "$player/Data/korb.bmp" "$work/folder" -mindepth 1)" ]
+    check "$shell: the player's own picture stays" [ "$(cat "$player/Data/steine.bmp")" = mine ]
+    check "$shell: a link to a folder is renewed" [ "$(readlink "$player/Data/trichter.bmp")" = \
+        "$(realpath "$work/quick/opt/plimsdl/share/games/plimsdl/Data/trichter.bmp")" ]
+done
 finish
