@@ -55,18 +55,6 @@ void appendLittleEndian(std::string& bytes, std::uint32_t value, int width) {
     }
 }
 
-// The font with its glyph index (`loca`) all 0xFF, so that no letter has an outline: it opens
-// and renders, but only blank space.
-void writeFontWithoutGlyphs(const std::string& path) {
-    std::string font = readWholeFile(repositoryDataPath("boulder.ttf"));
-    // The table's record in the directory, the first "loca", has its offset and length after the
-    // tag and a checksum.
-    std::uint32_t place[2];
-    std::memcpy(place, &font[font.find("loca") + 8], sizeof place);
-    font.replace(ntohl(place[0]), ntohl(place[1]), ntohl(place[1]), '\xFF');
-    writeAll(path, font);
-}
-
 // A Windows BMP whose header claims `width` x `height` pixels, followed by a palette and
 // `pixelBytes` zero bytes, whatever the claimed size would need. An `infoSize` of 12 gives the
 // old header with 16-bit sizes.
@@ -156,7 +144,14 @@ TEST_F(EndToEndTest, HostileDataFilesAreRefusedAtOnce) {
         {"boulder.ttf", "a directory", [](const std::string& path) { fs::create_directory(path); }},
         {"boulder.ttf", "a link to the endless /dev/zero",
          [](const std::string& path) { fs::create_symlink("/dev/zero", path); }},
-        {"boulder.ttf", "glyphs without outlines", writeFontWithoutGlyphs},
+        {"boulder.ttf", "no letter with an outline: its glyph index (loca) all 0xFF",
+         [](const std::string& path) {
+             std::string font = readWholeFile(repositoryDataPath("boulder.ttf"));
+             std::uint32_t place[2];  // offset and length, after the tag and checksum in its record
+             std::memcpy(place, &font[font.find("loca") + 8], sizeof place);
+             font.replace(ntohl(place[0]), ntohl(place[1]), ntohl(place[1]), '\xFF');
+             writeAll(path, font);
+         }},
         {"boulder.ttf", "the font padded to a gigabyte",
          [](const std::string& path) {
              fs::copy_file(repositoryDataPath("boulder.ttf"), path);

@@ -160,16 +160,14 @@ for shell in dash bash; do
     check "$shell: a link to a folder is renewed" [ "$(readlink "$player/Data/trichter.bmp")" = \
         "$(realpath "$work/quick/opt/plimsdl/share/games/plimsdl/Data/trichter.bmp")" ]
     check "$shell: an XDG_DATA_HOME ending in a line feed is taken as it is" \
-        quick XDG_DATA_HOME="$work/$shell-xdg
-"
+        quick XDG_DATA_HOME="$work/$shell-xdg"$'\n'
     check "$shell: ...and nothing is made beside it" [ ! -e "$work/$shell-xdg" ]
     refused=0
     for try in $(seq 20); do
-        quick HOME="$work/$shell-race$try" &
-        quick HOME="$work/$shell-race$try" || refused=$((refused + 1))
-        wait "$!" || refused=$((refused + 1))
+        quick HOME="$work/$shell-race$try" & quick HOME="$work/$shell-race$try" || ((++refused))
+        wait "$!" || ((++refused))
     done
-    check "$shell: two launchers at once on a fresh folder both start ($refused refused)" \
-        [ "$refused" -eq 0 ]
+    check "$shell: two launchers at once on a new folder both play ($refused refused)" \
+        [ $refused = 0 ]
 done
 finish
