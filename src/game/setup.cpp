@@ -118,16 +118,35 @@ void writePrintableLatin1(char (&characters)[kPrintableCount + 1]) {
     characters[next] = '\0';
 }
 
+// Whether any pixel of blended text (always 32 bits with alpha) is fully opaque. A font whose
+// letters have no outlines still renders, but only blank space.
+bool showsInk(SDL_Surface* text) {
+    if (SDL_LockSurface(text) != 0) {
+        return false;
+    }
+    const Uint32 opaque = text->format->Amask;
+    bool ink = false;
+    const auto* row = static_cast<const Uint8*>(text->pixels);
+    for (int y = 0; y < text->h && !ink; ++y, row += text->pitch) {
+        const auto* pixels = reinterpret_cast<const Uint32*>(row);
+        for (int x = 0; x < text->w && !ink; ++x) {
+            ink = (pixels[x] & opaque) == opaque;
+        }
+    }
+    SDL_UnlockSurface(text);
+    return ink;
+}
+
 // Without the font every menu text would silently come out empty, so a font that cannot be
-// opened, one cut short so that some of its letters are missing, or anything but a font file of
-// a sane size under its name ends the game here.
+// opened, one cut short so that some of its letters are missing, one that draws nothing, or
+// anything but a font file of a sane size under its name ends the game here.
 void requireMenuFont() {
     char characters[kPrintableCount + 1];
     writePrintableLatin1(characters);
     TTF_Font* font = isCompleteFontFile(kFontPath) ? TTF_OpenFont(kFontPath, kItemSize) : nullptr;
     SDL_Surface* probe =
         font != nullptr ? TTF_RenderText_Blended(font, characters, titleColour) : nullptr;
-    if (probe == nullptr) {
+    if (probe == nullptr || !showsInk(probe)) {
         fatal(2, "Konnte Data/boulder.ttf nicht laden!\n");
     }
     SDL_FreeSurface(probe);

@@ -42,24 +42,41 @@ std::string parentOf(const std::string& path) {
     return slash == 0 ? std::string("/") : path.substr(0, slash);
 }
 
+// Where the link open at `fd` leads; false when it cannot be read or another user made it. A link
+// someone else planted (in a folder they control, with the game run as root) could aim the save
+// at any file of ours, so, as with the kernel's protected symlinks, it is never followed for
+// writing.
+bool readOwnLink(int fd, const struct stat& status, std::string* target) {
+    if (status.st_uid != geteuid()) {
+        return false;
+    }
+    char link[PATH_MAX];
+    const ssize_t length = readlinkat(fd, "", link, sizeof link);
+    if (length <= 0 || static_cast<std::size_t>(length) >= sizeof link) {
+        return false;
+    }
+    target->assign(link, static_cast<std::size_t>(length));
+    return true;
+}
+
 // Follows the symbolic links at the end of `path` to the name the file has, or will have: a
 // link whose file does not exist yet leads to where that file will be created.
 bool followLinks(std::string path, std::string* resolved) {
     for (int hop = 0; hop < kMaxLinkHops; ++hop) {
         *resolved = path;
-        struct stat status = {};
-        if (lstat(path.c_str(), &status) != 0) {
+        // Each link is opened once, so the owner checked is that of the link read.
+        const int fd = open(path.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0) {
             return errno == ENOENT;
         }
-        if (!S_ISLNK(status.st_mode)) {
-            return true;
+        struct stat status = {};
+        std::string target;
+        const bool seen = fstat(fd, &status) == 0;
+        const bool followed = seen && S_ISLNK(status.st_mode) && readOwnLink(fd, status, &target);
+        close(fd);
+        if (!followed) {
+            return seen && !S_ISLNK(status.st_mode);
         }
-        char link[PATH_MAX];
-        const ssize_t length = readlink(path.c_str(), link, sizeof link);
-        if (length <= 0 || static_cast<std::size_t>(length) >= sizeof link) {
-            return false;
-        }
-        const std::string target(link, static_cast<std::size_t>(length));
         path = target[0] == '/' ? target : parentOf(path).append("/").append(target);
     }
     return false;

@@ -12,7 +12,8 @@ using ContentWriter = std::function<bool(int fd)>;
 // renamed over it. Returns whether the new contents are in place; on failure no temporary file
 // is left behind.
 // - Symbolic links are followed once, and the file they lead to is the one checked and replaced;
-//   the links stay. A link to a file that does not exist yet gets that file created.
+//   the links stay. A link to a file that does not exist yet gets that file created. Only links
+//   the process's own user owns are followed: through any other, nothing is written or created.
 // - A missing file is created with the usual permissions (0666 less the umask), provided its
 //   directory exists.
 // - An existing file is replaced only when it is a regular file, has a write permission bit (a

@@ -2,11 +2,13 @@
 // highscore files, shows the default table; it never crashes or hangs.
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
 #include <sys/stat.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -142,6 +144,14 @@ TEST_F(EndToEndTest, HostileDataFilesAreRefusedAtOnce) {
         {"boulder.ttf", "a directory", [](const std::string& path) { fs::create_directory(path); }},
         {"boulder.ttf", "a link to the endless /dev/zero",
          [](const std::string& path) { fs::create_symlink("/dev/zero", path); }},
+        {"boulder.ttf", "no letter with an outline: its glyph index (loca) all 0xFF",
+         [](const std::string& path) {
+             std::string font = readWholeFile(repositoryDataPath("boulder.ttf"));
+             std::uint32_t place[2];  // offset and length, after the tag and checksum in its record
+             std::memcpy(place, &font[font.find("loca") + 8], sizeof place);
+             font.replace(ntohl(place[0]), ntohl(place[1]), ntohl(place[1]), '\xFF');
+             writeAll(path, font);
+         }},
         {"boulder.ttf", "the font padded to a gigabyte",
          [](const std::string& path) {
              fs::copy_file(repositoryDataPath("boulder.ttf"), path);

@@ -97,7 +97,8 @@ check "the other player's table is theirs" \
     [ "$(stat -c %u "$other_player/Data/einfach.hsc")" = "$(stat -c %u "$other_home")" ]
 stop_xvfb
 
-# 5. Refusals: each says why on standard error, exits 1 and leaves every table as it was.
+# 5. Refusals, by the launcher under dash and under bash: each says why on standard error, exits 1,
+# leaves every table as it was and makes nothing (the relative HOME would be made right here).
 refuses() {
     local what=$1 message=$2 said status=0
     shift 2
@@ -108,29 +109,65 @@ refuses() {
 }
 tables=$(md5sum "$player"/Data/*.hsc "$other_player"/Data/*.hsc)
 touch "$work/file"
-cp -a "$work/stage" "$work/broken"
-broken=$(realpath "$work/broken/opt/plimsdl")
-rm "$broken/share/games/plimsdl/Data/korb.bmp"
 chmod 555 "$other_player/Data"
+mkdir "$work/broken"
+cd "$work"
+made=$(ls -A)
 
-refuses "without HOME and XDG_DATA_HOME" \
-    "Kein Spielverzeichnis: weder HOME noch XDG_DATA_HOME ist gesetzt!" \
-    env -u HOME -u XDG_DATA_HOME "$launcher"
-refuses "with a folder that cannot be made" \
-    "Konnte das Spielverzeichnis $work/file/plimsdl/Data nicht anlegen!" \
-    env HOME="$home" XDG_DATA_HOME="$work/file" "$launcher"
-refuses "with a folder that cannot be written" \
-    "Konnte das Spielverzeichnis $other_player/Data nicht anlegen!" \
-    env -u XDG_DATA_HOME HOME="$other_home" "${as_player[@]}" "$launcher"
-refuses "with installed data missing" \
-    "Konnte $broken/share/games/plimsdl/Data/korb.bmp nicht finden!" \
-    env -u XDG_DATA_HOME HOME="$home" "$broken/games/plimsdl"
-rm "$broken/libexec/plimsdl/plimsdl"
-refuses "with the installed game missing" \
-    "Konnte $broken/libexec/plimsdl/plimsdl nicht finden!" \
-    env -u XDG_DATA_HOME HOME="$home" "$broken/games/plimsdl"
+for shell in dash bash; do
+    cp -a "$work/stage/." "$work/broken"
+    broken=$(realpath "$work/broken/opt/plimsdl")
+    rm "$broken/share/games/plimsdl/Data/korb.bmp"
+    refuses "$shell, without HOME and XDG_DATA_HOME" \
+        "Kein Spielverzeichnis: weder HOME noch XDG_DATA_HOME ist gesetzt!" \
+        env -u HOME -u XDG_DATA_HOME "$shell" "$launcher"
+    refuses "$shell, with a relative HOME" \
+        "Kein Spielverzeichnis: weder HOME noch XDG_DATA_HOME ist gesetzt!" \
+        env -u XDG_DATA_HOME HOME=relhome "$shell" "$launcher"
+    refuses "$shell, with a folder that cannot be made" \
+        "Konnte das Spielverzeichnis $work/file/plimsdl/Data nicht anlegen!" \
+        env HOME="$home" XDG_DATA_HOME="$work/file" "$shell" "$launcher"
+    refuses "$shell, with a folder that cannot be written" \
+        "Konnte das Spielverzeichnis $other_player/Data nicht anlegen!" \
+        env -u XDG_DATA_HOME HOME="$other_home" "${as_player[@]}" "$shell" "$launcher"
+    refuses "$shell, with installed data missing" \
+        "Konnte $broken/share/games/plimsdl/Data/korb.bmp nicht finden!" \
+        env -u XDG_DATA_HOME HOME="$home" "$shell" "$broken/games/plimsdl"
+    rm "$broken/libexec/plimsdl/plimsdl"
+    refuses "$shell, with the installed game missing" \
+        "Konnte $broken/libexec/plimsdl/plimsdl nicht finden!" \
+        env -u XDG_DATA_HOME HOME="$home" "$shell" "$broken/games/plimsdl"
+done
 
 chmod 755 "$other_player/Data"
 check "every table is as it was" [ "$(md5sum "$player"/Data/*.hsc "$other_player"/Data/*.hsc)" = "$tables" ]
+check "the refusals made nothing" [ "$(ls -A)" = "$made" ]
 check "nothing under the prefix changed" [ "$(installed_tree)" = "$untouched" ]
+
+# 6. Links and folders, under dash and under bash, with /bin/true standing in for the game.
+cp -a "$work/stage" "$work/quick"
+ln -sf /bin/true "$work/quick/opt/plimsdl/libexec/plimsdl/plimsdl"
+quick() { env -u XDG_DATA_HOME "$@" "$shell" "$work/quick/opt/plimsdl/games/plimsdl"; }
+for shell in dash bash; do
+    # Only links are renewed: a folder and the player's own picture stay as they are.
+    rm -rf "$player/Data/korb.bmp" "$player/Data/steine.bmp" "$work/folder"
+    mkdir "$player/Data/korb.bmp" "$work/folder" && echo mine >"$player/Data/steine.bmp"
+    ln -sfn "$work/folder" "$player/Data/trichter.bmp"
+    check "$shell: the game starts with a folder under an artwork name" quick HOME="$home"
+    check "$shell: no link is put inside a folder" \
+        [ -z "$(find "$player/Data/korb.bmp" "$work/folder" -mindepth 1)" ]
+    check "$shell: the player's own picture stays" [ "$(cat "$player/Data/steine.bmp")" = mine ]
+    check "$shell: a link to a folder is renewed" [ "$(readlink "$player/Data/trichter.bmp")" = \
+        "$(realpath "$work/quick/opt/plimsdl/share/games/plimsdl/Data/trichter.bmp")" ]
+    check "$shell: an XDG_DATA_HOME ending in a line feed is taken as it is" \
+        quick XDG_DATA_HOME="$work/$shell-xdg"$'\n'
+    check "$shell: ...and nothing is made beside it" [ ! -e "$work/$shell-xdg" ]
+    refused=0
+    for try in $(seq 20); do
+        quick HOME="$work/$shell-race$try" & quick HOME="$work/$shell-race$try" || ((++refused))
+        wait "$!" || ((++refused))
+    done
+    check "$shell: two launchers at once on a new folder both play ($refused refused)" \
+        [ $refused = 0 ]
+done
 finish
