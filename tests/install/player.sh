@@ -61,8 +61,8 @@ shows_highlight() {
 play_first_table() {
     local launcher=$1 home=$2 pid
     shift 2
-    (cd / && exec timeout 60 env -u XDG_DATA_HOME -u SDL_VIDEODRIVER HOME="$home" \
-        SDL_AUDIODRIVER=dummy "$@" "$launcher") &
+    (cd / && exec timeout 60 env -u XDG_DATA_HOME -u SDL_VIDEODRIVER -u SDL_VIDEO_DRIVER \
+        HOME="$home" SDL_AUDIODRIVER=dummy "$@" "$launcher") &
     pid=$!
     exit_code=0
     first_name_width=0
