@@ -90,7 +90,9 @@ check "the player's other files are untouched" \
 other_home=$work/other
 other_player=$other_home/.local/share/plimsdl
 mkdir "$other_home"
-[ "$(id -u)" -eq 0 ] && chown 65534:65534 "$other_home"
+if [ "$(id -u)" -eq 0 ]; then
+    chown 65534:65534 "$other_home"
+fi
 play_first_table "$launcher" "$other_home" "${as_player[@]}"
 check "Escape ends the other player's game with 0" [ "$exit_code" -eq 0 ]
 check "the other player's table is theirs" \

@@ -13,7 +13,9 @@ source "$tests/player.sh"
 
 deb=$(realpath "$1")
 sudo=()
-[ "$(id -u)" -ne 0 ] && sudo=(sudo)
+if [ "$(id -u)" -ne 0 ]; then
+    sudo=(sudo)
+fi
 if dpkg-query -W -f='${Status}' plimsdl 2>/dev/null | grep -q 'ok installed'; then
     echo "plimsdl is installed on this machine already; remove it before testing the package" >&2
     exit 2
@@ -36,7 +38,9 @@ installed=$(dpkg-query -L plimsdl)
 home=$work/home
 player=$home/.local/share/plimsdl
 mkdir "$home"
-[ "$(id -u)" -eq 0 ] && chown 65534:65534 "$home"
+if [ "$(id -u)" -eq 0 ]; then
+    chown 65534:65534 "$home"
+fi
 check "a player's login shell finds the launcher on its PATH" [ "$("${as_player[@]}" \
     env -i HOME="$home" sh -l -c 'command -v plimsdl')" = /usr/games/plimsdl ]
 start_xvfb
