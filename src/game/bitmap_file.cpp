@@ -6,6 +6,7 @@
 
 #include <new>
 
+#include "byte_order.h"
 #include "regular_file.h"
 
 namespace {
@@ -20,14 +21,6 @@ constexpr std::size_t kInfoHeaderAt = 14;
 constexpr std::size_t kSizesAt = 18;
 constexpr Uint32 kCoreHeaderSize = 12;
 constexpr std::size_t kHeadersNeeded = 26;
-
-Uint32 littleEndian(const Uint8* bytes, int width) {
-    Uint32 value = 0;
-    for (int i = width - 1; i >= 0; --i) {
-        value = value << 8 | bytes[i];
-    }
-    return value;
-}
 
 }  // namespace
 
@@ -72,11 +65,11 @@ bool BitmapFile::hasUsableHeader() const {
         return false;
     }
     const Uint8* sizes = bytes_ + kSizesAt;
-    if (littleEndian(bytes_ + kInfoHeaderAt, 4) == kCoreHeaderSize) {
-        return isUsableBitmapSize(littleEndian(sizes, 2), littleEndian(sizes + 2, 2));
+    if (readLittleEndian(bytes_ + kInfoHeaderAt, 4) == kCoreHeaderSize) {
+        return isUsableBitmapSize(readLittleEndian(sizes, 2), readLittleEndian(sizes + 2, 2));
     }
-    const std::int64_t width = static_cast<Sint32>(littleEndian(sizes, 4));
-    const std::int64_t height = static_cast<Sint32>(littleEndian(sizes + 4, 4));
+    const std::int64_t width = static_cast<Sint32>(readLittleEndian(sizes, 4));
+    const std::int64_t height = static_cast<Sint32>(readLittleEndian(sizes + 4, 4));
     // Negating in a wider type keeps the most negative height from turning back into itself.
     return isUsableBitmapSize(width, height < 0 ? -height : height);
 }
