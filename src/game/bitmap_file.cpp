@@ -30,18 +30,13 @@ bool isUsableBitmapSize(std::int64_t width, std::int64_t height) {
 
 BitmapFile::BitmapFile(const char* path) {
     if (!readRegularFile(path) || !hasUsableHeader()) {
-        delete[] bytes_;
-        bytes_ = nullptr;
+        bytes_.reset();
         size_ = 0;
     }
 }
 
-BitmapFile::~BitmapFile() {
-    delete[] bytes_;
-}
-
 SDL_RWops* BitmapFile::stream() const {
-    return bytes_ == nullptr ? nullptr : SDL_RWFromConstMem(bytes_, static_cast<int>(size_));
+    return bytes_ == nullptr ? nullptr : SDL_RWFromConstMem(bytes_.get(), static_cast<int>(size_));
 }
 
 bool BitmapFile::readRegularFile(const char* path) {
@@ -53,8 +48,8 @@ bool BitmapFile::readRegularFile(const char* path) {
     bool read = status.st_size > 0 && static_cast<std::size_t>(status.st_size) <= kMaxBitmapBytes;
     if (read) {
         size_ = static_cast<std::size_t>(status.st_size);
-        bytes_ = new (std::nothrow) Uint8[size_];
-        read = bytes_ != nullptr && readAt(fd, bytes_, size_, 0);
+        bytes_.reset(new (std::nothrow) Uint8[size_]);
+        read = bytes_ != nullptr && readAt(fd, bytes_.get(), size_, 0);
     }
     close(fd);
     return read;
@@ -64,8 +59,8 @@ bool BitmapFile::hasUsableHeader() const {
     if (size_ < kHeadersNeeded || bytes_[0] != 'B' || bytes_[1] != 'M') {
         return false;
     }
-    const Uint8* sizes = bytes_ + kSizesAt;
-    if (readLittleEndian(bytes_ + kInfoHeaderAt, 4) == kCoreHeaderSize) {
+    const Uint8* sizes = bytes_.get() + kSizesAt;
+    if (readLittleEndian(bytes_.get() + kInfoHeaderAt, 4) == kCoreHeaderSize) {
         return isUsableBitmapSize(readLittleEndian(sizes, 2), readLittleEndian(sizes + 2, 2));
     }
     const std::int64_t width = static_cast<Sint32>(readLittleEndian(sizes, 4));
