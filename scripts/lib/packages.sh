@@ -13,7 +13,9 @@ ensure_packages() {
     [ "${#missing[@]}" -eq 0 ] && return 0
 
     local sudo=()
-    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo=(sudo)
+    fi
     echo "Installing missing packages: ${missing[*]}"
     # A fresh machine's package lists may be empty.
     "${sudo[@]}" apt-get update

@@ -18,19 +18,21 @@ inline int openRegularFile(const char* path, struct stat* status) {
     if (stat(path, status) != 0) {
         return -1;
     }
-    const int fd =
-        S_ISREG(status->st_mode) ? open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC) : -1;
-    if (fd < 0 && S_ISREG(status->st_mode)) {
+    if (!S_ISREG(status->st_mode)) {
+        errno = EINVAL;
         return -1;
     }
-    if (fd >= 0 && fstat(fd, status) == 0 && S_ISREG(status->st_mode)) {
-        return fd;
+    // Without waiting: a pipe swapped in since the look above must not block the open.
+    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return -1;
     }
-    if (fd >= 0) {
+    if (fstat(fd, status) != 0 || !S_ISREG(status->st_mode)) {
         close(fd);
+        errno = EINVAL;
+        return -1;
     }
-    errno = EINVAL;
-    return -1;
+    return fd;
 }
 
 // Reads `length` bytes at `offset` of the file open at `fd` into `into`; false when the file

@@ -6,6 +6,7 @@
 
 #include <new>
 
+#include "byte_order.h"
 #include "regular_file.h"
 
 namespace {
@@ -21,14 +22,6 @@ constexpr std::size_t kSizesAt = 18;
 constexpr Uint32 kCoreHeaderSize = 12;
 constexpr std::size_t kHeadersNeeded = 26;
 
-Uint32 littleEndian(const Uint8* bytes, int width) {
-    Uint32 value = 0;
-    for (int i = width - 1; i >= 0; --i) {
-        value = value << 8 | bytes[i];
-    }
-    return value;
-}
-
 }  // namespace
 
 bool isUsableBitmapSize(std::int64_t width, std::int64_t height) {
@@ -37,18 +30,13 @@ bool isUsableBitmapSize(std::int64_t width, std::int64_t height) {
 
 BitmapFile::BitmapFile(const char* path) {
     if (!readRegularFile(path) || !hasUsableHeader()) {
-        delete[] bytes_;
-        bytes_ = nullptr;
+        bytes_.reset();
         size_ = 0;
     }
 }
 
-BitmapFile::~BitmapFile() {
-    delete[] bytes_;
-}
-
 SDL_RWops* BitmapFile::stream() const {
-    return bytes_ == nullptr ? nullptr : SDL_RWFromConstMem(bytes_, static_cast<int>(size_));
+    return bytes_ == nullptr ? nullptr : SDL_RWFromConstMem(bytes_.get(), static_cast<int>(size_));
 }
 
 bool BitmapFile::readRegularFile(const char* path) {
@@ -60,8 +48,8 @@ bool BitmapFile::readRegularFile(const char* path) {
     bool read = status.st_size > 0 && static_cast<std::size_t>(status.st_size) <= kMaxBitmapBytes;
     if (read) {
         size_ = static_cast<std::size_t>(status.st_size);
-        bytes_ = new (std::nothrow) Uint8[size_];
-        read = bytes_ != nullptr && readAt(fd, bytes_, size_, 0);
+        bytes_.reset(new (std::nothrow) Uint8[size_]);
+        read = bytes_ != nullptr && readAt(fd, bytes_.get(), size_, 0);
     }
     close(fd);
     return read;
@@ -71,12 +59,12 @@ bool BitmapFile::hasUsableHeader() const {
     if (size_ < kHeadersNeeded || bytes_[0] != 'B' || bytes_[1] != 'M') {
         return false;
     }
-    const Uint8* sizes = bytes_ + kSizesAt;
-    if (littleEndian(bytes_ + kInfoHeaderAt, 4) == kCoreHeaderSize) {
-        return isUsableBitmapSize(littleEndian(sizes, 2), littleEndian(sizes + 2, 2));
+    const Uint8* sizes = bytes_.get() + kSizesAt;
+    if (readLittleEndian(bytes_.get() + kInfoHeaderAt, 4) == kCoreHeaderSize) {
+        return isUsableBitmapSize(readLittleEndian(sizes, 2), readLittleEndian(sizes + 2, 2));
     }
-    const std::int64_t width = static_cast<Sint32>(littleEndian(sizes, 4));
-    const std::int64_t height = static_cast<Sint32>(littleEndian(sizes + 4, 4));
+    const std::int64_t width = static_cast<Sint32>(readLittleEndian(sizes, 4));
+    const std::int64_t height = static_cast<Sint32>(readLittleEndian(sizes + 4, 4));
     // Negating in a wider type keeps the most negative height from turning back into itself.
     return isUsableBitmapSize(width, height < 0 ? -height : height);
 }

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 // The largest width or height of a picture the game loads: far beyond its 800x600 screen, and
 // small enough that every rectangle derived from a picture fits SDL's 16-bit fields.
@@ -21,10 +22,6 @@ public:
     // BMP of a usable size (a negative height, for a picture stored top row first, counts by
     // its magnitude). Otherwise, or without memory for it, holds nothing.
     explicit BitmapFile(const char* path);
-    // Frees the bytes.
-    ~BitmapFile();
-    BitmapFile(const BitmapFile&) = delete;
-    BitmapFile& operator=(const BitmapFile&) = delete;
 
     // A new stream over the bytes, to be handed to SDL_LoadBMP_RW with its argument that frees
     // the stream set; null when the file was refused. The bytes must outlive the stream.
@@ -34,6 +31,6 @@ private:
     bool readRegularFile(const char* path);
     bool hasUsableHeader() const;
 
-    Uint8* bytes_ = nullptr;  // owned
+    std::unique_ptr<Uint8[]> bytes_;  // the whole file; null when it was refused
     std::size_t size_ = 0;
 };

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "byte_order.h"
 #include "regular_file.h"
 
 namespace {
@@ -17,15 +18,6 @@ constexpr std::size_t kRecordsPerRead = 256;
 constexpr std::uint32_t kTrueTypeVersion = 0x00010000;
 constexpr std::uint32_t kAppleTrueType = 0x74727565;  // "true"
 constexpr std::uint32_t kOpenTypeCff = 0x4F54544F;    // "OTTO"
-
-// Fonts store their numbers big-endian.
-std::uint32_t readBigEndian(const std::uint8_t* bytes, int width) {
-    std::uint32_t value = 0;
-    for (int i = 0; i < width; ++i) {
-        value = value << 8 | bytes[i];
-    }
-    return value;
-}
 
 // Reads the table directory in pieces and checks that every table it names lies in the file.
 bool tablesLieInside(int fd, std::size_t tableCount, std::uint64_t fileSize) {

@@ -2,6 +2,7 @@
 #include "highscore_table.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <new>
 #include <utility>
 
@@ -15,7 +16,7 @@ namespace {
 // The table counts its entries with 16-bit indices, so no table may hold more.
 constexpr int kMaxCapacity = 32767;
 // Default entries are spaced this far apart, so slot i of n gets (n - i) x kDefaultScoreStep.
-constexpr Sint32 kDefaultScoreStep = 10;
+constexpr std::int32_t kDefaultScoreStep = 10;
 const char* const kDefaultName = ":)";
 const char* const kAllocationFailure =
     "\nKonnte keine Liste erzeugen!\nSpeicherallocation nicht möglich\n";

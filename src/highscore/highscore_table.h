@@ -2,14 +2,9 @@
 // destruction.
 #pragma once
 
-#include <SDL.h>
-
 #include <string>
 
-struct HighscoreEntry {
-    std::string name;  // Latin-1 bytes, kept exactly as read
-    Sint32 score;
-};
+#include "score_line.h"
 
 class HighscoreTable {
 public:

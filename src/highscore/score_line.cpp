@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr std::int64_t kLargestScore = std::numeric_limits<Sint32>::max();
+constexpr std::int64_t kLargestScore = std::numeric_limits<std::int32_t>::max();
 // Negative numbers can reach one further than positive ones.
 constexpr std::int64_t kLargestMagnitude = kLargestScore + 1;
 
@@ -22,7 +22,7 @@ bool isDigit(char c) {
 
 }  // namespace
 
-Sint32 scoreFromText(const char* text, std::size_t length) {
+std::int32_t scoreFromText(const char* text, std::size_t length) {
     std::size_t i = 0;
     while (i < length && isCSpace(text[i])) {
         ++i;
@@ -40,10 +40,10 @@ Sint32 scoreFromText(const char* text, std::size_t length) {
         }
     }
     if (negative) {
-        return static_cast<Sint32>(magnitude >= kLargestMagnitude ? -kLargestMagnitude
-                                                                  : -magnitude);
+        return static_cast<std::int32_t>(magnitude >= kLargestMagnitude ? -kLargestMagnitude
+                                                                        : -magnitude);
     }
-    return static_cast<Sint32>(magnitude >= kLargestScore ? kLargestScore : magnitude);
+    return static_cast<std::int32_t>(magnitude >= kLargestScore ? kLargestScore : magnitude);
 }
 
 bool parseScoreLine(std::string line, HighscoreEntry* entry) {
@@ -61,6 +61,6 @@ bool parseScoreLine(std::string line, HighscoreEntry* entry) {
     return true;
 }
 
-std::string scoreLineEnd(Sint32 score) {
+std::string scoreLineEnd(std::int32_t score) {
     return kScoreSeparator + std::to_string(score) + '\n';
 }

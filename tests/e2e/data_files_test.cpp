@@ -207,8 +207,7 @@ TEST_F(EndToEndTest, BrokenHighscoreFilesShowATableAndAreRewritten) {
         const std::string path = work.root() + "/Data/einfach.hsc";
         writeAll(path, c.bytes);
         game.key("Return");
-        const Screenshot shot = game.waitFor(showsHighscoreTable);
-        EXPECT_TRUE(showsHighscoreTable(shot)) << c.what;
+        game.expectEventually(showsHighscoreTable, "the table ("s + c.what + ")");
         const std::string rewritten = readWholeFile(path);
         EXPECT_EQ(std::count(rewritten.begin(), rewritten.end(), '\n'), 15) << c.what;
         if (!c.rewritten.empty()) {

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -21,11 +22,11 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int kTableSize = 15;
-constexpr Sint32 kDefaultScoreStep = 10;
+constexpr std::int32_t kDefaultScoreStep = 10;
 // How much of a failing input the report shows.
 constexpr std::size_t kShownBytes = 256;
 
-using Entries = std::vector<std::pair<Sint32, std::string>>;
+using Entries = std::vector<std::pair<std::int32_t, std::string>>;
 
 // The fuzzer's own directory: below $TMPDIR when set, else memory-backed where possible, because
 // every save syncs to disk.

@@ -1,6 +1,7 @@
 // The rules of one highscore line: where the name ends and how the score text converts.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 #include "score_line.h"
@@ -9,7 +10,7 @@ namespace {
 
 using namespace std::string_literals;
 
-Sint32 scoreOf(const std::string& text) {
+std::int32_t scoreOf(const std::string& text) {
     return scoreFromText(text.data(), text.size());
 }
 

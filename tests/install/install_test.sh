@@ -90,7 +90,9 @@ check "the player's other files are untouched" \
 other_home=$work/other
 other_player=$other_home/.local/share/plimsdl
 mkdir "$other_home"
-[ "$(id -u)" -eq 0 ] && chown 65534:65534 "$other_home"
+if [ "$(id -u)" -eq 0 ]; then
+    chown 65534:65534 "$other_home"
+fi
 play_first_table "$launcher" "$other_home" "${as_player[@]}"
 check "Escape ends the other player's game with 0" [ "$exit_code" -eq 0 ]
 check "the other player's table is theirs" \
@@ -111,6 +113,7 @@ tables=$(md5sum "$player"/Data/*.hsc "$other_player"/Data/*.hsc)
 touch "$work/file"
 chmod 555 "$other_player/Data"
 mkdir "$work/broken"
+real_data=$(realpath "$installed_data")  # what the launcher links to
 cd "$work"
 made=$(ls -A)
 
@@ -128,7 +131,7 @@ for shell in dash bash; do
         "Konnte das Spielverzeichnis $work/file/plimsdl/Data nicht anlegen!" \
         env HOME="$home" XDG_DATA_HOME="$work/file" "$shell" "$launcher"
     refuses "$shell, with a folder that cannot be written" \
-        "Konnte das Spielverzeichnis $other_player/Data nicht anlegen!" \
+        "Konnte $real_data/steine.bmp nicht nach $other_player/Data/steine.bmp verlinken!" \
         env -u XDG_DATA_HOME HOME="$other_home" "${as_player[@]}" "$shell" "$launcher"
     refuses "$shell, with installed data missing" \
         "Konnte $broken/share/games/plimsdl/Data/korb.bmp nicht finden!" \
@@ -162,6 +165,11 @@ for shell in dash bash; do
     check "$shell: an XDG_DATA_HOME ending in a line feed is taken as it is" \
         quick XDG_DATA_HOME="$work/$shell-xdg"$'\n'
     check "$shell: ...and nothing is made beside it" [ ! -e "$work/$shell-xdg" ]
+    # CDPATH offers another games/ to a launcher started by a relative path; it keeps to its own.
+    mkdir -p "$work/decoy/games"
+    said=$(cd "$work/quick/opt/plimsdl" && CDPATH=$work/decoy env -u XDG_DATA_HOME HOME="$home" \
+        "$shell" games/plimsdl 2>&1 && echo started) || true
+    check "$shell: started as games/plimsdl with CDPATH set (said '$said')" [ "$said" = started ]
     refused=0
     for try in $(seq 20); do
         quick HOME="$work/$shell-race$try" & quick HOME="$work/$shell-race$try" || ((++refused))

@@ -13,7 +13,9 @@ source "$tests/player.sh"
 
 deb=$(realpath "$1")
 sudo=()
-[ "$(id -u)" -ne 0 ] && sudo=(sudo)
+if [ "$(id -u)" -ne 0 ]; then
+    sudo=(sudo)
+fi
 if dpkg-query -W -f='${Status}' plimsdl 2>/dev/null | grep -q 'ok installed'; then
     echo "plimsdl is installed on this machine already; remove it before testing the package" >&2
     exit 2
@@ -32,11 +34,27 @@ trap cleanup EXIT
 
 "${sudo[@]}" dpkg -i "$deb"
 installed=$(dpkg-query -L plimsdl)
+# dh_fixperms gives the data files root's usual 0644 (`cmake --install` makes them 0444): they are
+# root's, so no player can change them.
+check "the data files are root's with mode 644, the game and its launcher 755" diff - <(find \
+    /usr/games/plimsdl /usr/libexec/plimsdl /usr/share/games/plimsdl/Data -type f \
+    -printf '%m %u:%g %p\n' | LC_ALL=C sort) <<'EOF'
+644 root:root /usr/share/games/plimsdl/Data/boulder-OFL.txt
+644 root:root /usr/share/games/plimsdl/Data/boulder.ttf
+644 root:root /usr/share/games/plimsdl/Data/korb.bmp
+644 root:root /usr/share/games/plimsdl/Data/player.bmp
+644 root:root /usr/share/games/plimsdl/Data/steine.bmp
+644 root:root /usr/share/games/plimsdl/Data/trichter.bmp
+755 root:root /usr/games/plimsdl
+755 root:root /usr/libexec/plimsdl/plimsdl
+EOF
 
 home=$work/home
 player=$home/.local/share/plimsdl
 mkdir "$home"
-[ "$(id -u)" -eq 0 ] && chown 65534:65534 "$home"
+if [ "$(id -u)" -eq 0 ]; then
+    chown 65534:65534 "$home"
+fi
 check "a player's login shell finds the launcher on its PATH" [ "$("${as_player[@]}" \
     env -i HOME="$home" sh -l -c 'command -v plimsdl')" = /usr/games/plimsdl ]
 start_xvfb

@@ -28,7 +28,9 @@ finish() {
 # Prefixes a command to run it as a player without root's powers: uid 65534 when we are root,
 # ourselves otherwise.
 as_player=()
-[ "$(id -u)" -eq 0 ] && as_player=(setpriv --reuid=65534 --regid=65534 --clear-groups --)
+if [ "$(id -u)" -eq 0 ]; then
+    as_player=(setpriv --reuid=65534 --regid=65534 --clear-groups --)
+fi
 
 # The game's highlight red as its 8-bit screen shows it.
 highlight_colour='rgb(182,0,0)'
@@ -37,7 +39,9 @@ highlight_colour='rgb(182,0,0)'
 # or how wide they spread (`width`).
 highlight() {
     local format='%[fx:round(mean*w*h)]'
-    [ "$1" = width ] && format='%@'
+    if [ "$1" = width ]; then
+        format='%@'
+    fi
     import -silent -window "$window" -depth 8 ppm:- 2>/dev/null |
         convert ppm:- -crop "$2" +repage -fill black +opaque "$highlight_colour" \
             -fill white -opaque "$highlight_colour" -format "$format" info: 2>/dev/null | sed 's/x.*//'

@@ -18,7 +18,6 @@ constexpr char kSuffixLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrs
 constexpr unsigned kSuffixLetterCount = sizeof kSuffixLetters - 1;
 constexpr std::size_t kSuffixLength = 6;
 constexpr int kCreateTries = 100;
-constexpr mode_t kTemporaryMode = 0600;
 // A save takes milliseconds; a temporary file this old belongs to one that was cut short.
 constexpr std::time_t kStaleAfterSeconds = 60;
 
@@ -88,11 +87,12 @@ void removeIfStale(int directory, const char* name) {
 
 }  // namespace
 
-int createTemporaryFile(int directory, const std::string& name, std::string* temporaryName) {
+int createTemporaryFile(int directory, const std::string& name, mode_t mode,
+                        std::string* temporaryName) {
     for (int attempt = 0; attempt < kCreateTries; ++attempt) {
         *temporaryName = prefixFor(name) + randomSuffix();
         const int fd = openat(directory, temporaryName->c_str(),
-                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kTemporaryMode);
+                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd >= 0) {
             // A brand-new file is too young to be taken for a leftover, so nobody else can hold
             // its lock yet.

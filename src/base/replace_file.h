@@ -19,7 +19,8 @@ using ContentWriter = std::function<bool(int fd)>;
 // - An existing file is replaced only when it is a regular file, has a write permission bit (a
 //   read-only file is left alone even by root) and the process may write to it. Nothing is
 //   opened before that is known.
-// - A file swapped for another between that check and the rename is left alone.
+// - A file swapped for another between that check and the rename (`writeContents` runs in
+//   between) is left alone.
 // - An existing file keeps its permission bits (and its owner, where the process may set it).
 // - Temporary files that earlier saves of the same file left behind when they were cut short are
 //   removed once they are older than a minute, unless a save still running holds them.

@@ -12,7 +12,10 @@
 
 namespace {
 
+// A new file gets the usual permissions, less the umask, from the kernel as it is created; the
+// copy of an existing file stays private until it has taken on that file's permissions.
 constexpr mode_t kNewFileMode = 0666;
+constexpr mode_t kPrivateMode = 0600;
 constexpr mode_t kPermissionBits = 07777;
 constexpr mode_t kAnyWriteBit = 0222;
 constexpr int kMaxLinkHops = 40;  // as many as the kernel follows
@@ -115,21 +118,15 @@ bool findTarget(const std::string& path, Target* target) {
                      AT_EACCESS | AT_SYMLINK_NOFOLLOW) == 0;
 }
 
-mode_t currentUmask() {
-    // The game runs on one thread, so briefly clearing the mask to read it is safe.
-    const mode_t mask = umask(0);
-    umask(mask);
-    return mask;
-}
-
-// Gives the temporary file the target's permissions and owner before it takes the target's place.
+// Gives the temporary file the permissions and owner of the file it replaces, before it takes
+// that file's place; a new file has its permissions from its creation.
 bool adoptAttributes(int fd, const Target& target) {
     if (!target.exists) {
-        return fchmod(fd, kNewFileMode & ~currentUmask()) == 0;
+        return true;
     }
-    if (fchown(fd, target.status.st_uid, target.status.st_gid) != 0) {
-        // Only a privileged process may hand the file to another owner; otherwise it stays ours.
-    }
+    // Only a privileged process may hand the file to another owner; otherwise it stays ours. (With
+    // _FORTIFY_SOURCE, GCC warns of fchown's result thrown away by a bare (void).)
+    (void)(fchown(fd, target.status.st_uid, target.status.st_gid) == 0);
     return fchmod(fd, target.status.st_mode & kPermissionBits) == 0;
 }
 
@@ -147,7 +144,9 @@ bool stillInPlace(const Target& target) {
 class TemporaryFile {
 public:
     explicit TemporaryFile(const Target& target)
-        : directory_(target.directory), fd_(createTemporaryFile(directory_, target.name, &name_)) {}
+        : directory_(target.directory),
+          fd_(createTemporaryFile(directory_, target.name,
+                                  target.exists ? kPrivateMode : kNewFileMode, &name_)) {}
     ~TemporaryFile() {
         if (fd_ < 0) {
             return;
