@@ -165,8 +165,9 @@ TEST_F(ArtworkReference, PaddleInEveryColourFunnelsBasketAndSwatchesAsOnClassicS
         }
         process->click(345, swatch(colour).y + 15);
         process->key("Up Return Return");
-        const Screenshot playfield = process->waitFor(showsPlayfieldWithWholeTiles);
-        EXPECT_GT(wholeTilesInChutes(playfield), 0) << "colour " << colour;
+        const Screenshot playfield =
+            process->expectEventually(showsPlayfieldWithWholeTiles,
+                                      "a game with whole tiles, colour " + std::to_string(colour));
         check("playfield-" + std::to_string(colour), playfield,
               [](int x, int y) { return !inOpenChute(x, y); });
         process->key("Escape");
