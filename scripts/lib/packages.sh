@@ -1,6 +1,7 @@
 # shellcheck shell=bash
-# The package lists below are read by the scripts that source this file. Every name is one that
-# Debian 12, 13 and unstable all have.
+# The package lists below are read by the scripts that source this file. Every name in them is one
+# that Debian 12, 13 and unstable all have; ensure_test_stacks asks for the others only where
+# they exist.
 # shellcheck disable=SC2034
 # Installs the Debian packages named as arguments that are not installed yet; nothing when all are.
 ensure_packages() {
@@ -48,6 +49,3 @@ BUILD_PACKAGES=("${PLAY_PACKAGES[@]}" libgtest-dev libbenchmark-dev libpng-dev l
 INSTALL_TEST_PACKAGES=(xvfb xdotool imagemagick desktop-file-utils appstream man-db shellcheck)
 # What building and checking the Debian package needs (scripts/package).
 PACKAGE_PACKAGES=(build-essential dpkg-dev debhelper lintian)
-# The static checks, and the sanitizer build; llvm brings llvm-symbolizer, which names the
-# frames of a sanitizer's report.
-CHECK_PACKAGES=(clang clang-tidy libclang-rt-dev llvm valgrind)

@@ -1,4 +1,5 @@
 # shellcheck shell=bash
+# Private displays for the game under test: an X server, and a Wayland compositor.
 # Starts a private Xvfb and exports DISPLAY; stop it with stop_xvfb. Xvfb picks a free display
 # number itself (-displayfd): one that no other X server on this machine listens on, also one in
 # a chroot whose lock files this one cannot see, and it writes the number once it takes clients.
@@ -30,6 +31,39 @@ stop_xvfb() {
         wait "$XVFB_PID" 2>/dev/null || true
     fi
     XVFB_PID=
+}
+
+# Starts a private Weston with its runtime folder $1 and backend $2 (headless, or x11 inside the
+# Xvfb of start_xvfb), further arguments going to Weston, and exports XDG_RUNTIME_DIR and
+# WAYLAND_DISPLAY for it. Its desktop is plain blue without a panel, so that the only black on it
+# is a game's. Stop it with stop_weston.
+start_weston() {
+    local runtime=$1 backend=$2
+    shift 2
+    chmod 700 "$runtime"
+    printf '[shell]\npanel-position=none\nbackground-color=0xff336699\n' >"$runtime/weston.ini"
+    XDG_RUNTIME_DIR=$runtime weston --config="$runtime/weston.ini" --backend="$backend" \
+        --renderer=pixman --width=1024 --height=768 --socket=wayland-plimsdl --idle-time=0 "$@" \
+        >"$runtime/weston.log" 2>&1 &
+    WESTON_PID=$!
+    export XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=wayland-plimsdl
+    for _ in $(seq 100); do
+        [ -S "$runtime/wayland-plimsdl" ] && return 0
+        kill -0 "$WESTON_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    cat "$runtime/weston.log" >&2
+    stop_weston
+    return 1
+}
+
+# Stops the server start_weston started; never fails.
+stop_weston() {
+    if [ -n "${WESTON_PID:-}" ]; then
+        kill "$WESTON_PID" 2>/dev/null || true
+        wait "$WESTON_PID" 2>/dev/null || true
+    fi
+    WESTON_PID=
 }
 
 # Waits for the game's window and focuses it; prints its id.

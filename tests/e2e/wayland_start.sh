@@ -11,14 +11,12 @@ source scripts/lib/xvfb.sh
 
 binary=$(realpath "$1")
 runtime=$(mktemp -d "${TMPDIR:-/tmp}/plimsdl-wayland-XXXXXX")
-chmod 700 "$runtime"
 work=$(make_game_dir)
 cleanup() {
-    local pid
-    for pid in ${game_pid:-} ${weston_pid:-}; do
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
+    if [ -n "${game_pid:-}" ]; then
+        kill "$game_pid" 2>/dev/null || true
+    fi
+    stop_weston
     rm -rf "$runtime" "$work" || true
 }
 trap cleanup EXIT
@@ -29,20 +27,8 @@ fail() {
     exit 1
 }
 
-# A plain blue desktop without a panel, so that the only black on the screen is the game's; and
 # --debug lets weston-screenshooter take the screen.
-printf '[shell]\npanel-position=none\nbackground-color=0xff336699\n' >"$runtime/weston.ini"
-XDG_RUNTIME_DIR=$runtime weston --config="$runtime/weston.ini" --debug --backend=headless \
-    --renderer=pixman --width=1024 --height=768 --socket=wayland-plimsdl --idle-time=0 \
-    >"$runtime/weston.log" 2>&1 &
-weston_pid=$!
-for _ in $(seq 100); do
-    [ -S "$runtime/wayland-plimsdl" ] && break
-    kill -0 "$weston_pid" 2>/dev/null || { cat "$runtime/weston.log" >&2; exit 1; }
-    sleep 0.1
-done
-
-export XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=wayland-plimsdl
+start_weston "$runtime" headless --debug
 (cd "$work" && exec env -u DISPLAY -u SDL_VIDEODRIVER -u SDL_VIDEO_DRIVER \
     -u SDL_RENDER_DRIVER -u SDL_FRAMEBUFFER_ACCELERATION SDL_AUDIODRIVER=dummy \
     "$binary" 2>"$work/err") &

@@ -4,14 +4,9 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include <string>
-
 // True when the tests run on sdl12-compat (SDL 1.2 over SDL2, versions 1.2.50 and up) rather
 // than on classic SDL 1.2.
 bool onSdl12Compat();
-// The SDL 1.2 the tests run on and, beneath sdl12-compat, SDL2 or SDL3, with their versions:
-// "classic SDL 1.2.15", "sdl12-compat 1.2.78 over sdl2-compat 2.32.74 over SDL3 3.4.18".
-std::string describeSdlStack();
 
 class DummyScreenTest : public ::testing::Test {
 protected:
