@@ -24,16 +24,23 @@ ensure_packages() {
         apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-# Debian 12's SDL 1.2 is classic SDL 1.2, with sdl12-compat (SDL 1.2 over SDL2) beside it in a
-# package of its own; from Debian 13 on the system's SDL 1.2 is sdl12-compat itself. The tests
-# run on each SDL 1.2 the machine has, so the second one is installed where there is one; where
-# the system's is sdl12-compat, they also run the game on Wayland, in a headless Weston.
+# Debian 12's SDL 1.2 is classic SDL 1.2, with sdl12-compat (SDL 1.2 over SDL2) beside it in
+# libsdl1.2-compat; from Debian 13 on the system's SDL 1.2 is sdl12-compat itself, and unstable
+# has no package of that name any more. The tests run on each SDL 1.2 the machine has, so that
+# package is asked for only where the release offers it; where the system's SDL 1.2 is
+# sdl12-compat, the tests also run the game on Wayland, in a headless Weston.
 ensure_test_stacks() {
-    if system_sdl_is_classic; then
+    if package_available libsdl1.2-compat; then
         ensure_packages libsdl1.2-compat
-    else
+    fi
+    if ! system_sdl_is_classic; then
         ensure_packages weston
     fi
+}
+
+# Whether the machine's package lists offer the package named $1 in any version.
+package_available() {
+    [ -n "$(apt-cache madison "$1" 2>/dev/null)" ]
 }
 
 system_sdl_is_classic() {
