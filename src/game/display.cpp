@@ -93,13 +93,17 @@ void setVideoDefaults() {
     }
 }
 
-bool restartSdl() {
-    SDL_Quit();
-    if (SDL_Init(kSdlSubsystems) < 0) {
+bool startSdl() {
+    if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0) {
         return false;
     }
     SDL_EnableUNICODE(1);
     return true;
+}
+
+bool restartSdl() {
+    SDL_Quit();
+    return startSdl();
 }
 
 bool withdrawPresentationDefaults() {

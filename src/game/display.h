@@ -6,8 +6,9 @@
 
 #include "screen.h"
 
-// What main starts SDL with, and what a restart of SDL starts it with again.
-constexpr Uint32 kSdlSubsystems = SDL_INIT_AUDIO | SDL_INIT_VIDEO;
+// Starts SDL as the game needs it: sound, video, and key presses with their letters. False when
+// SDL cannot start. main starts SDL this way, and openGameScreen again when it restarts SDL.
+bool startSdl();
 
 // Call before SDL_Init; never overrides what the player has set.
 // - Beneath sdl12-compat, SDL2 would show the 8-bit screen through its OpenGL renderer, which on
@@ -25,7 +26,7 @@ void setVideoDefaults();
 // The SDL calls openGameScreen makes; tests hand in their own.
 struct VideoCalls {
     SDL_Surface* (*setVideoMode)(int width, int height, int bitsPerPixel, Uint32 flags);
-    // Ends SDL and starts it again as main did; false when it cannot start.
+    // Ends SDL and starts it again; false when it cannot start.
     bool (*restartSdl)();
 };
 bool restartSdl();

@@ -16,14 +16,13 @@ constexpr bool kFullscreen = false;
 
 int main(int /*argc*/, char** /*argv*/) {
     setVideoDefaults();
-    if (SDL_Init(kSdlSubsystems) < 0) {
+    if (!startSdl()) {
         fatal(1, "SDL konnte nicht initialisiert werden: ", SDL_GetError());
     }
     if (TTF_Init() == -1) {
         fatal(1, "SDL_ttf konnte nicht initialisiert werden: ", SDL_GetError());
     }
     SDL_WM_SetCaption("SDL_Game", "SDL_Game");
-    SDL_EnableUNICODE(1);
 
     Game game;
     game.setup(kStartColour, kFullscreen);
