@@ -34,7 +34,6 @@ public:
     void click(int x, int y);
     // Asks the window to close, as the close button of a window manager would.
     void close();
-    // Throws std::logic_error when the game showed no window.
     Screenshot shot() const;
     // Takes screenshots until `done` holds for one, or the time is up; returns the last one.
     Screenshot waitFor(const std::function<bool(const Screenshot&)>& done, double seconds = 5);
