@@ -6,6 +6,7 @@
 #include "fatal.h"
 #include "game.h"
 #include "main_loop.h"
+#include "video_defaults.h"
 
 namespace {
 

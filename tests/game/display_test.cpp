@@ -10,6 +10,7 @@
 #include "display.h"
 #include "support/program_run.h"
 #include "support/work_dir.h"
+#include "video_defaults.h"
 
 namespace {
 

@@ -1,0 +1,80 @@
+// What the game puts into SDL's environment before SDL starts, and takes back again.
+#include "video_defaults.h"
+
+#include <cstdlib>
+
+namespace {
+
+// A setting the game puts into the environment when the player has not set it.
+struct EnvironmentDefault {
+    const char* name;
+    const char* value;
+    bool setHere;  // true while the environment holds the value this game put there
+};
+
+// Process-wide, like the environment they stand for.
+//
+// SDL2 and SDL3 would show the 8-bit screen through their OpenGL renderer, which without a
+// graphics card is Mesa's software rasteriser; their software renderer on the window's own
+// framebuffer costs what classic SDL costs, and only these two settings together get there.
+EnvironmentDefault g_renderDriver = {"SDL_RENDER_DRIVER", "software", false};
+EnvironmentDefault g_acceleration = {"SDL_FRAMEBUFFER_ACCELERATION", "0", false};
+EnvironmentDefault* const g_presentationDefaults[] = {&g_renderDriver, &g_acceleration};
+
+// Both names, so that sdl2-compat does not copy the one into the other as if the player had.
+EnvironmentDefault g_driverWithoutDisplay[] = {
+    {"SDL_VIDEODRIVER", "dummy", false},
+    {"SDL_VIDEO_DRIVER", "dummy", false},
+};
+
+bool isSet(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && value[0] != '\0';
+}
+
+void setDefault(EnvironmentDefault& setting) {
+    if (std::getenv(setting.name) == nullptr) {
+        setting.setHere = setenv(setting.name, setting.value, 0) == 0;
+    }
+}
+
+const char* playersValue(const EnvironmentDefault& setting) {
+    return setting.setHere ? nullptr : std::getenv(setting.name);
+}
+
+}  // namespace
+
+void setVideoDefaults() {
+    setDefault(g_renderDriver);
+    setDefault(g_acceleration);
+    // Without any display, SDL would settle on a text-mode driver, and classic SDL's libcaca may
+    // end the whole process before the game can say why (no TERM). The memory-only driver is
+    // refused by openGameScreen with the game's own message instead.
+    const bool driverNamed =
+        std::getenv("SDL_VIDEODRIVER") != nullptr || std::getenv("SDL_VIDEO_DRIVER") != nullptr;
+    if (!driverNamed && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY")) {
+        for (EnvironmentDefault& setting : g_driverWithoutDisplay) {
+            setDefault(setting);
+        }
+    }
+}
+
+bool withdrawPresentationDefaults() {
+    bool withdrawn = false;
+    for (EnvironmentDefault* setting : g_presentationDefaults) {
+        if (setting->setHere) {
+            unsetenv(setting->name);
+            setting->setHere = false;
+            withdrawn = true;
+        }
+    }
+    return withdrawn;
+}
+
+const char* playersVideoDriver() {
+    return playersValue(g_driverWithoutDisplay[0]);
+}
+
+const char* playersSdl3VideoDriver() {
+    return playersValue(g_driverWithoutDisplay[1]);
+}
