@@ -19,7 +19,13 @@ struct EnvironmentDefault {
 // framebuffer costs what classic SDL costs, and only these two settings together get there.
 EnvironmentDefault g_renderDriver = {"SDL_RENDER_DRIVER", "software", false};
 EnvironmentDefault g_acceleration = {"SDL_FRAMEBUFFER_ACCELERATION", "0", false};
-EnvironmentDefault* const g_presentationDefaults[] = {&g_renderDriver, &g_acceleration};
+// sdl12-compat over SDL3 makes its window an OpenGL window whenever OpenGL heads SDL's renderer
+// list, whatever the renderer, and so loads a whole OpenGL stack it never draws with; with no
+// library to load it makes a plain window. Set only with our own renderer: a player who names
+// a renderer may want OpenGL.
+EnvironmentDefault g_openGlLibrary = {"SDL_OPENGL_LIBRARY", "/dev/null", false};
+EnvironmentDefault* const g_presentationDefaults[] = {&g_renderDriver, &g_acceleration,
+                                                      &g_openGlLibrary};
 
 // Both names, so that sdl2-compat does not copy the one into the other as if the player had.
 EnvironmentDefault g_driverWithoutDisplay[] = {
@@ -47,6 +53,9 @@ const char* playersValue(const EnvironmentDefault& setting) {
 void setVideoDefaults() {
     setDefault(g_renderDriver);
     setDefault(g_acceleration);
+    if (g_renderDriver.setHere) {
+        setDefault(g_openGlLibrary);
+    }
     // Without any display, SDL would settle on a text-mode driver, and classic SDL's libcaca may
     // end the whole process before the game can say why (no TERM). The memory-only driver is
     // refused by openGameScreen with the game's own message instead.

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <sstream>
@@ -156,4 +157,19 @@ int GameProcess::waitForExit(double seconds) {
 
 std::string GameProcess::errors() const {
     return readWholeFile(workDir_ + "/.stderr");
+}
+
+std::string GameProcess::openGlLibrariesMapped() const {
+    std::istringstream maps(readWholeFile("/proc/" + std::to_string(game_.pid()) + "/maps"));
+    std::string found;
+    for (std::string line; std::getline(maps, line);) {
+        const std::string path = line.substr(std::min(line.find('/'), line.size()));
+        const std::string name = path.substr(path.rfind('/') + 1);
+        for (const char* library : {"libGL", "libEGL", "libOpenGL", "libgallium", "libLLVM"}) {
+            if (name.rfind(library, 0) == 0 && found.find(path + '\n') == std::string::npos) {
+                found += path + '\n';
+            }
+        }
+    }
+    return found;
 }

@@ -45,6 +45,8 @@ public:
     // (or was killed).
     int waitForExit(double seconds = 5);
     std::string errors() const;
+    // The OpenGL libraries mapped into the running game (libGL, Mesa's, LLVM), a path a line.
+    std::string openGlLibrariesMapped() const;
 
 private:
     std::string workDir_;

@@ -59,6 +59,8 @@ int paddleCentre(const Screenshot& shot, Rgb colour) {
 
 TEST_F(EndToEndTest, TypicalRunFromMenuToCatchAndDrop) {
     GameProcess& game = start();
+    // The 8-bit screen is drawn without OpenGL, so no OpenGL library costs the player memory.
+    EXPECT_EQ(game.openGlLibrariesMapped(), "");
 
     // The first key shows the home page, "Start" highlighted.
     game.key("a");

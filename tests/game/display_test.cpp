@@ -1,5 +1,5 @@
-// The game's window: no game on a display nobody sees, and SDL2's cheap presentation path that
-// never costs a window nor overrides the player.
+// The game's window: no game on a display nobody sees, and the cheap presentation path of SDL2
+// and SDL3 that never costs a window nor overrides the player.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -42,24 +42,30 @@ TEST(Display, OnlyDriversThatShowNothingAndWereNotAskedForAreRefused) {
 
 constexpr const char* kRenderDriver = "SDL_RENDER_DRIVER";
 constexpr const char* kAcceleration = "SDL_FRAMEBUFFER_ACCELERATION";
+constexpr const char* kOpenGlLibrary = "SDL_OPENGL_LIBRARY";
 
 std::string valueOf(const char* name) {
     const char* value = std::getenv(name);
     return value != nullptr ? value : "(unset)";
 }
 
-// Stands in for SDL_SetVideoMode: notes the render driver it was asked for, and shows a window
-// unless that is the software renderer (as on a display without a framebuffer of its own).
+// Stands in for SDL_SetVideoMode: notes the render driver and the OpenGL library it was asked
+// for, and shows a window unless that is the software renderer (as on a display without a
+// framebuffer of its own).
 std::vector<std::string> g_triedWith;
 SDL_Surface g_shownScreen;
 
+void noteTry() {
+    g_triedWith.push_back(valueOf(kRenderDriver) + " " + valueOf(kOpenGlLibrary));
+}
+
 SDL_Surface* failsWithSoftwareRenderer(int, int, int, Uint32) {
-    g_triedWith.push_back(valueOf(kRenderDriver));
+    noteTry();
     return valueOf(kRenderDriver) == "software" ? nullptr : &g_shownScreen;
 }
 
 SDL_Surface* alwaysFails(int, int, int, Uint32) {
-    g_triedWith.push_back(valueOf(kRenderDriver));
+    noteTry();
     return nullptr;
 }
 
@@ -79,10 +85,11 @@ void setOrUnset(const char* name, const char* value) {
 
 TEST(PresentationDefaults, NeverOverrideThePlayerAndAreWithdrawnForOneMoreTryAfterARestart) {
     const struct {
-        const char* playersRenderer;      // what the player set, or null
-        const char* playersAcceleration;  // likewise
+        const char* playersRenderer;       // what the player set, or null
+        const char* playersAcceleration;   // likewise
+        const char* playersOpenGlLibrary;  // likewise
         SDL_Surface* (*setVideoMode)(int, int, int, Uint32);
-        std::vector<std::string> triedWith;  // the render driver at each try, and restarts
+        std::vector<std::string> triedWith;  // renderer and OpenGL library at each try; restarts
         const char* rendererAfter;
         const char* accelerationAfter;
         bool shown;
@@ -90,25 +97,37 @@ TEST(PresentationDefaults, NeverOverrideThePlayerAndAreWithdrawnForOneMoreTryAft
         // Ours, failing where the software renderer has no framebuffer: withdrawn, tried again.
         {nullptr,
          nullptr,
+         nullptr,
          failsWithSoftwareRenderer,
-         {"software", "restart", "(unset)"},
+         {"software /dev/null", "restart", "(unset) (unset)"},
          "(unset)",
          "(unset)",
          true},
-        // The player's renderer stays through the second try; only our default goes.
+        // The player's OpenGL library stays through the second try.
+        {nullptr,
+         nullptr,
+         "libGL.so.1",
+         failsWithSoftwareRenderer,
+         {"software libGL.so.1", "restart", "(unset) libGL.so.1"},
+         "(unset)",
+         "(unset)",
+         true},
+        // The player's renderer stays, and OpenGL is left to SDL; only our default goes.
         {"opengl",
          nullptr,
+         nullptr,
          alwaysFails,
-         {"opengl", "restart", "opengl"},
+         {"opengl (unset)", "restart", "opengl (unset)"},
          "opengl",
          "(unset)",
          false},
         // Both the player's: nothing to withdraw, no second try.
-        {"opengl", "1", alwaysFails, {"opengl"}, "opengl", "1", false},
+        {"opengl", "1", nullptr, alwaysFails, {"opengl (unset)"}, "opengl", "1", false},
     };
     for (const auto& c : cases) {
         setOrUnset(kRenderDriver, c.playersRenderer);
         setOrUnset(kAcceleration, c.playersAcceleration);
+        setOrUnset(kOpenGlLibrary, c.playersOpenGlLibrary);
         g_triedWith.clear();
         setVideoDefaults();
         EXPECT_EQ(valueOf(kAcceleration), c.playersAcceleration ? c.playersAcceleration : "0");
@@ -118,8 +137,9 @@ TEST(PresentationDefaults, NeverOverrideThePlayerAndAreWithdrawnForOneMoreTryAft
         EXPECT_EQ(valueOf(kAcceleration), c.accelerationAfter);
         withdrawPresentationDefaults();
     }
-    unsetenv(kRenderDriver);
-    unsetenv(kAcceleration);
+    for (const char* name : {kRenderDriver, kAcceleration, kOpenGlLibrary}) {
+        unsetenv(name);
+    }
 }
 
 // With a terminal or without (as cron and service managers start programs), where classic SDL's
