@@ -6,6 +6,7 @@
 #include "fatal.h"
 #include "game.h"
 #include "main_loop.h"
+#include "quit_signals.h"
 #include "video_defaults.h"
 
 namespace {
@@ -16,6 +17,7 @@ constexpr bool kFullscreen = false;
 }  // namespace
 
 int main(int /*argc*/, char** /*argv*/) {
+    catchQuitSignals();
     setVideoDefaults();
     if (!startSdl()) {
         fatal(1, "SDL konnte nicht initialisiert werden: ", SDL_GetError());
@@ -27,6 +29,7 @@ int main(int /*argc*/, char** /*argv*/) {
 
     Game game;
     game.setup(kStartColour, kFullscreen);
+    letTheLoopAnswerQuitSignals();
     MainLoop(game).run();
 
     game.releaseResources();

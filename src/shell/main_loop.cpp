@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "game.h"
+#include "quit_signals.h"
 
 Uint32 restBeforeNextTick(Uint32 sinceLastTick, bool focused) {
     if (!focused) {
@@ -22,6 +23,9 @@ void MainLoop::run() {
 
 bool MainLoop::pass() {
     const bool hadEvents = dispatchEvents();
+    if (quitSignalled()) {
+        running_ = false;  // as on a close request
+    }
     if (!running_) {
         return false;
     }

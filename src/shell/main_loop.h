@@ -18,7 +18,7 @@ class MainLoop {
 public:
     explicit MainLoop(Game& game) : game_(game) {}
 
-    // Runs passes until Escape, a close request or the game's last tick.
+    // Runs passes until Escape, a close request, a quit signal or the game's last tick.
     void run();
     // One pass: drains the event queue, then ticks the game if a tick is due and the window has
     // input focus. Returns false once the loop is to end.

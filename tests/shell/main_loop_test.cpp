@@ -1,8 +1,12 @@
 // The event loop: what ends it, what reaches the game, and how ticks are paced.
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <csignal>
 
 #include "game.h"
 #include "main_loop.h"
+#include "quit_signals.h"
 #include "support/dummy_screen.h"
 #include "support/program_run.h"
 #include "support/work_dir.h"
@@ -99,6 +103,30 @@ TEST(MainLoopRest, UntilTheNextTickButNeverLongerThanTheBound) {
         EXPECT_EQ(restBeforeNextTick(c.sinceLastTick, c.focused), c.rest)
             << c.sinceLastTick << " ms since the last tick, focused " << c.focused;
     }
+}
+
+// Before the loop answers them, also once SDL has started, they end the game at once: SDL may be
+// ended and started again, or wait for ever for a compositor. Then the loop ends on them.
+TEST(QuitSignals, EndTheGameAtOnceUntilTheLoopAnswersThem) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            catchQuitSignals();
+            SDL_Init(SDL_INIT_VIDEO);
+            raise(SIGTERM);
+        },
+        testing::KilledBySignal(SIGTERM), "");
+    EXPECT_EXIT(
+        {
+            catchQuitSignals();
+            SDL_Init(SDL_INIT_VIDEO);
+            letTheLoopAnswerQuitSignals();
+            Game game;
+            MainLoop loop(game);
+            raise(SIGINT);
+            _exit(loop.pass() ? 1 : 0);
+        },
+        testing::ExitedWithCode(0), "");
 }
 
 TEST(Program, UnusableVideoDriverEndsWithCode1AndSdlsReason) {

@@ -1,0 +1,44 @@
+// Ctrl+C and termination requests (SIGINT, SIGTERM), answered by the game itself.
+#include "quit_signals.h"
+
+#include <signal.h>
+
+#include <initializer_list>
+
+namespace {
+
+volatile sig_atomic_t g_loopAnswers = 0;
+volatile sig_atomic_t g_quitSignalled = 0;
+
+void onQuitSignal(int signal) {
+    if (g_loopAnswers == 0) {
+        // Ends the game the way the signal ends any program: killed by it.
+        ::signal(signal, SIG_DFL);
+        raise(signal);
+        return;
+    }
+    g_quitSignalled = 1;
+}
+
+}  // namespace
+
+void catchQuitSignals() {
+    for (const int signal : {SIGINT, SIGTERM}) {
+        struct sigaction action = {};
+        if (sigaction(signal, nullptr, &action) == 0 && action.sa_handler == SIG_DFL) {
+            // Without SA_RESTART, so that a wait for input ends when one comes.
+            action.sa_handler = onQuitSignal;
+            sigemptyset(&action.sa_mask);
+            action.sa_flags = 0;
+            sigaction(signal, &action, nullptr);
+        }
+    }
+}
+
+void letTheLoopAnswerQuitSignals() {
+    g_loopAnswers = 1;
+}
+
+bool quitSignalled() {
+    return g_quitSignalled != 0;
+}

@@ -1,0 +1,15 @@
+// Ctrl+C and termination requests (SIGINT, SIGTERM), answered by the game itself. SDL would
+// turn them into a quit event, but one that comes while SDL is ended and started again goes with
+// SDL, and while SDL waits for the compositor to show the window nobody would look.
+#pragma once
+
+// Call before SDL starts, so that SDL leaves these signals to the game. Until the loop answers
+// them, they end the game at once, as they end any program. Signals the game was started with
+// ignored stay ignored.
+void catchQuitSignals();
+
+// Call once the game is set up: from then on a quit signal only asks the loop to end.
+void letTheLoopAnswerQuitSignals();
+
+// True once a quit signal came while the loop answers them.
+bool quitSignalled();
