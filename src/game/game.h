@@ -38,6 +38,9 @@ public:
 
     // One timed step of the state machine; false only when the program is to end.
     bool tick();
+    // True in the states whose tick does nothing (the menus, a highscore table): only input
+    // changes what they show, so the loop need not wake for their ticks.
+    bool tickDoesNothing() const;
     void onKey(SDLKey sym, bool pressed);
     void onClick(Uint16 x, Uint16 y);
 

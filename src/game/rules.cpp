@@ -56,12 +56,16 @@ bool Game::tick() {
             return false;
         case GameState::Menu:
         case GameState::ShowingHighscore:
-            // Input redraws these states; the tick has nothing to do.
+            // Input redraws these states; the tick has nothing to do (see tickDoesNothing).
             return true;
     }
     // The unnamed states 4 and 5 only redraw.
     render();
     return true;
+}
+
+bool Game::tickDoesNothing() const {
+    return state == GameState::Menu || state == GameState::ShowingHighscore;
 }
 
 void Game::advanceLanes() {

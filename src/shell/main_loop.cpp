@@ -3,18 +3,24 @@
 
 #include <algorithm>
 
+#include "display_wait.h"
 #include "game.h"
 #include "quit_signals.h"
 
-Uint32 restBeforeNextTick(Uint32 sinceLastTick, bool focused) {
-    if (!focused) {
-        return kLongestRestMs;  // no tick comes until the window has focus again
+IdleWait idleWait(Uint32 sinceLastTick, bool focused, bool tickDoesNothing, bool canWaitForInput) {
+    const bool tickDue = sinceLastTick >= tickInterval;
+    const Uint32 untilTick = tickDue ? 0 : tickInterval - sinceLastTick;
+    if (!canWaitForInput) {
+        // No tick comes until the window has focus again.
+        return {focused ? std::min(untilTick, kLongestRestMs) : kLongestRestMs, false};
     }
-    if (sinceLastTick >= tickInterval) {
-        return 0;
+    if (!focused || tickDoesNothing) {
+        return {kLongestWaitMs, true};
     }
-    return std::min(tickInterval - sinceLastTick, kLongestRestMs);
+    return {untilTick, true};
 }
+
+MainLoop::MainLoop(Game& game) : game_(game), displayConnection_(displayConnection()) {}
 
 void MainLoop::run() {
     while (pass()) {
@@ -35,9 +41,27 @@ bool MainLoop::pass() {
     }
     const bool ticked = tickIfDue();
     if (!hadEvents && !ticked) {
-        SDL_Delay(restBeforeNextTick(SDL_GetTicks() - lastTick_, hasInputFocus()));
+        waitForNextPass();
     }
     return running_;
+}
+
+void MainLoop::waitForNextPass() {
+    const bool focused = hasInputFocus();
+    const bool tickDoesNothing = game_.tickDoesNothing();
+    const IdleWait wait =
+        idleWait(SDL_GetTicks() - lastTick_, focused, tickDoesNothing, displayConnection_ >= 0);
+    if (!wait.forInput) {
+        SDL_Delay(wait.ms);
+        return;
+    }
+    waitForInput(displayConnection_, wait.ms);
+    if (focused && tickDoesNothing) {
+        // The ticks slept through would have done nothing. Their rhythm is kept, so that a tick
+        // that does something (the first of a new game, say) comes when it always would have.
+        const Uint32 sinceLastTick = SDL_GetTicks() - lastTick_;
+        lastTick_ += sinceLastTick - sinceLastTick % tickInterval;
+    }
 }
 
 bool MainLoop::dispatchEvents() {

@@ -5,23 +5,33 @@
 
 class Game;
 
-// SDL 1.2 cannot wait on its event queue, so a pass with nothing to do rests instead: until the
-// next tick is due, but never longer than this, so that a key press or click waits at most this
-// long. Resting a millisecond woke the game some 850 times a second, which keeps a laptop's
-// processor out of its deep idle states; this rest wakes it about a hundred times a second.
+// An idle pass that cannot wait on the display connection rests instead, never longer than
+// this, so that a key press or click waits at most this long (SDL 1.2 cannot wait on its queue).
 constexpr Uint32 kLongestRestMs = 10;
+// A wait on the display connection with no tick to wait for still ends after this long, so
+// that a termination request caught by SDL just before the wait is answered in time.
+constexpr Uint32 kLongestWaitMs = 100;
 
-// How long an idle pass rests, `sinceLastTick` ms after the last tick ended: 0 when a tick is due.
-Uint32 restBeforeNextTick(Uint32 sinceLastTick, bool focused);
+// How an idle pass waits for the next one.
+struct IdleWait {
+    Uint32 ms;      // at the longest; 0 when a tick is due
+    bool forInput;  // on the display connection, ending as soon as input arrives
+};
+
+// `sinceLastTick` ms after the last tick ended; `canWaitForInput` when the display connection is
+// known. Without focus, or in a state whose tick does nothing, no tick needs a wake-up.
+IdleWait idleWait(Uint32 sinceLastTick, bool focused, bool tickDoesNothing, bool canWaitForInput);
 
 class MainLoop {
 public:
-    explicit MainLoop(Game& game) : game_(game) {}
+    // Call once the game's window is open: the loop asks SDL for its display connection.
+    explicit MainLoop(Game& game);
 
     // Runs passes until Escape, a close request, a quit signal or the game's last tick.
     void run();
     // One pass: drains the event queue, then ticks the game if a tick is due and the window has
-    // input focus. Returns false once the loop is to end.
+    // input focus; with nothing to do, waits for input or the next tick. Returns false once the
+    // loop is to end.
     bool pass();
 
 private:
@@ -30,9 +40,11 @@ private:
     void dispatch(const SDL_Event& event);
     // Ticks the game when tickInterval has passed since the last tick ended; true if it did.
     bool tickIfDue();
+    void waitForNextPass();
     static bool hasInputFocus();
 
     Game& game_;
+    const int displayConnection_;  // -1 when SDL does not tell it
     bool running_ = true;
     bool clockStarted_ = false;
     Uint32 lastTick_ = 0;  // when the last tick ended, in SDL ticks

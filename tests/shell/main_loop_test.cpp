@@ -89,19 +89,37 @@ TEST_F(MainLoopTest, TicksAreAtLeastTheIntervalApart) {
     EXPECT_LE(ticks, elapsed / tickInterval);
 }
 
-TEST(MainLoopRest, UntilTheNextTickButNeverLongerThanTheBound) {
+TEST(MainLoopWait, OnTheDisplayUntilTheNextTickThatDoesSomethingElseRestsBriefly) {
     const struct {
         Uint32 sinceLastTick;
         bool focused;
-        Uint32 rest;
+        bool tickDoesNothing;
+        bool canWaitForInput;
+        IdleWait wait;
     } cases[] = {
-        {0, true, kLongestRestMs}, {tickInterval - 3, true, 3},
-        {tickInterval, true, 0},   {tickInterval + 500, true, 0},
-        {0xFFFFFFF0u, true, 0},    {tickInterval + 500, false, kLongestRestMs},
+        // No display connection: short rests, also in the menus.
+        {0, true, false, false, {kLongestRestMs, false}},
+        {tickInterval - 3, true, false, false, {3, false}},
+        {tickInterval - 3, true, true, false, {3, false}},
+        {tickInterval, true, false, false, {0, false}},
+        {tickInterval + 500, true, false, false, {0, false}},
+        {0xFFFFFFF0u, true, false, false, {0, false}},
+        {tickInterval + 500, false, false, false, {kLongestRestMs, false}},
+        // On the display connection: until the next tick, or until input when none is coming.
+        {0, true, false, true, {tickInterval, true}},
+        {tickInterval - 3, true, false, true, {3, true}},
+        {tickInterval + 500, true, false, true, {0, true}},
+        {tickInterval - 3, true, true, true, {kLongestWaitMs, true}},
+        {tickInterval + 500, false, false, true, {kLongestWaitMs, true}},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(restBeforeNextTick(c.sinceLastTick, c.focused), c.rest)
-            << c.sinceLastTick << " ms since the last tick, focused " << c.focused;
+        const IdleWait wait =
+            idleWait(c.sinceLastTick, c.focused, c.tickDoesNothing, c.canWaitForInput);
+        EXPECT_EQ(wait.ms, c.wait.ms) << c.sinceLastTick << " ms since the last tick, focused "
+                                      << c.focused << ", tick does nothing " << c.tickDoesNothing
+                                      << ", display connection " << c.canWaitForInput;
+        EXPECT_EQ(wait.forInput, c.wait.forInput)
+            << c.sinceLastTick << " ms, display connection " << c.canWaitForInput;
     }
 }
 
