@@ -13,15 +13,20 @@ ensure_packages() {
     done
     [ "${#missing[@]}" -eq 0 ] && return 0
 
-    local sudo=()
-    if [ "$(id -u)" -ne 0 ]; then
-        sudo=(sudo)
-    fi
     echo "Installing missing packages: ${missing[*]}"
     # A fresh machine's package lists may be empty.
-    "${sudo[@]}" apt-get update
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+    as_root apt-get update
+    as_root env DEBIAN_FRONTEND=noninteractive \
         apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+# Runs the command as root: directly when we are root, through sudo otherwise.
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    else
+        sudo "$@"
+    fi
 }
 
 # Debian 12's SDL 1.2 is classic SDL 1.2, with sdl12-compat (SDL 1.2 over SDL2) beside it in
@@ -32,15 +37,33 @@ ensure_packages() {
 ensure_test_stacks() {
     if package_available libsdl1.2-compat; then
         ensure_packages libsdl1.2-compat
+    else
+        echo "No sdl12-compat beside the system's SDL 1.2: this release has no libsdl1.2-compat"
     fi
     if ! system_sdl_is_classic; then
         ensure_packages weston
+    else
+        echo "No run on Wayland: the system's SDL 1.2 is classic SDL 1.2, which knows no Wayland"
     fi
 }
 
-# Whether the machine's package lists offer the package named $1 in any version.
+# Whether the machine's package lists offer the package named $1 in any version; lists that are
+# still empty, as on a fresh machine, are fetched first, since they would answer no to everything.
 package_available() {
+    if ! package_lists_fetched; then
+        as_root apt-get update
+    fi
     [ -n "$(apt-cache madison "$1" 2>/dev/null)" ]
+}
+
+# Whether any of the package lists that apt-get update fetches is on this machine.
+package_lists_fetched() {
+    local list
+    # shellcheck disable=SC2016  # $(FILENAME) is apt's own field name
+    while read -r list; do
+        [ -e "$list" ] && return 0
+    done < <(apt-get indextargets --format '$(FILENAME)' 'Identifier: Packages' 2>/dev/null)
+    return 1
 }
 
 system_sdl_is_classic() {

@@ -10,12 +10,19 @@
 namespace {
 
 constexpr int kTitleIndex = 0;  // elements[0] holds the title, the others start at 1
+// What addTitle and addRect return for an element that became the title or the background.
+constexpr int kOwnSlot = 0;
 
 void report(const char* message) {
     std::fputs(message, stderr);
 }
 
 }  // namespace
+
+struct MenuPage::Refusals {
+    const char* notMade;
+    const char* noRoom;
+};
 
 MenuPage::MenuPage(SDL_Surface* screen, const char* fontPath)
     : background(nullptr), elements{}, elementCount(0), selected(0) {
@@ -38,9 +45,10 @@ int MenuPage::append(MenuElement* element) {
 }
 
 int MenuPage::addTitle(const char* text, int size, Sint16 x, Sint16 y) {
-    return placeOrAppend(new (std::nothrow) MenuTitle(x, y, text, size), elements[kTitleIndex],
-                         kTitleIndex, "Konnte Titel nicht Erzeugen!",
-                         "Konnte Titel nicht hinzufügen, kein Platz mehr!\n");
+    static constexpr Refusals kTitleRefusals = {
+        "Konnte Titel nicht Erzeugen!", "Konnte Titel nicht hinzufügen, kein Platz mehr!\n"};
+    return fillSlotOrAppend(new (std::nothrow) MenuTitle(x, y, text, size), elements[kTitleIndex],
+                            kTitleRefusals);
 }
 
 int MenuPage::addTextItem(const char* text, Sint16 x, Sint16 y, int size) {
@@ -57,23 +65,23 @@ int MenuPage::addTextItem(const char* text, Sint16 x, Sint16 y, int size) {
 }
 
 int MenuPage::addRect(Sint16 x, Sint16 y, Uint16 w, Uint16 h, Uint8 r, Uint8 g, Uint8 b) {
-    return placeOrAppend(new (std::nothrow) MenuRect(x, y, w, h, r, g, b), background, 0,
-                         "Konnte Rect nicht Erzeugen!",
-                         "Konnte Rect nicht hinzufügen, kein Platz mehr!\n");
+    static constexpr Refusals kRectRefusals = {"Konnte Rect nicht Erzeugen!",
+                                               "Konnte Rect nicht hinzufügen, kein Platz mehr!\n"};
+    return fillSlotOrAppend(new (std::nothrow) MenuRect(x, y, w, h, r, g, b), background,
+                            kRectRefusals);
 }
 
-int MenuPage::placeOrAppend(MenuElement* made, MenuElement*& slot, int slotIndex,
-                            const char* notMade, const char* noRoom) {
+int MenuPage::fillSlotOrAppend(MenuElement* made, MenuElement*& slot, const Refusals& refusals) {
     if (made == nullptr) {
-        report(notMade);
+        report(refusals.notMade);
         return -1;
     }
     if (slot == nullptr) {
         slot = made;
-        return slotIndex;
+        return kOwnSlot;
     }
     if (elementCount >= kMaxElements) {
-        report(noRoom);
+        report(refusals.noRoom);
         delete made;
         return -1;
     }

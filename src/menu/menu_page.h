@@ -52,13 +52,15 @@ private:
     // What moves the highlight: select or a keyboard command (Select), or a click.
     enum class HighlightMove { Select, Click };
 
+    // What a title or a rectangle reports when it cannot be made or finds no room.
+    struct Refusals;
+
     // Stores `element` after the others and returns its index; the caller checked the room.
     int append(MenuElement* element);
-    // A new title or rectangle (`made`, null when it could not be made) takes its own `slot`
-    // while that is empty, returning `slotIndex`, and is appended after that; `notMade` and
-    // `noRoom` are the messages for the two failures.
-    int placeOrAppend(MenuElement* made, MenuElement*& slot, int slotIndex, const char* notMade,
-                      const char* noRoom);
+    // A new title or rectangle (`made`, null when it could not be made) fills the page's own
+    // `slot` for its kind, the title or the background, while that is empty, returning 0, and
+    // is appended after that.
+    int fillSlotOrAppend(MenuElement* made, MenuElement*& slot, const Refusals& refusals);
     bool holdsElement(int index) const;  // 1 to elementCount
     // The first text item from `start` on, walking by `step`; 0 when there is none.
     int textItemFrom(int start, int step) const;

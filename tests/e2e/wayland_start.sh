@@ -7,7 +7,8 @@
 # Usage: tests/e2e/wayland_start.sh <plimsdl binary>
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-source scripts/lib/xvfb.sh
+source scripts/lib/private_displays.sh
+source scripts/lib/game_under_test.sh
 
 binary=$(realpath "$1")
 runtime=$(mktemp -d "${TMPDIR:-/tmp}/plimsdl-wayland-XXXXXX")

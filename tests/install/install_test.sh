@@ -6,8 +6,10 @@
 # shellcheck source-path=SCRIPTDIR
 set -euo pipefail
 tests=$(cd "$(dirname "$0")" && pwd)
-# shellcheck source=../../scripts/lib/xvfb.sh
-source "$tests/../../scripts/lib/xvfb.sh"
+# shellcheck source=../../scripts/lib/private_displays.sh
+source "$tests/../../scripts/lib/private_displays.sh"
+# shellcheck source=../../scripts/lib/game_under_test.sh
+source "$tests/../../scripts/lib/game_under_test.sh"
 # shellcheck source=player.sh
 source "$tests/player.sh"
 
@@ -101,16 +103,26 @@ stop_xvfb
 
 # 5. Refusals, by the launcher under dash and under bash: each says why on standard error, exits 1,
 # leaves every table as it was and makes nothing (the relative HOME would be made right here).
+# Where a command failed, the system's reason follows the message: $3 is how it ends.
+said_with_reason() {
+    if [ -z "$3" ]; then
+        [ "$1" = "$2" ]
+    else
+        [[ $1 == "$2 ("*": $3)" ]]
+    fi
+}
 refuses() {
-    local what=$1 message=$2 said status=0
-    shift 2
+    local what=$1 message=$2 reason=$3 said status=0
+    shift 3
     said=$(timeout 20 env SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "$@" 2>&1 >/dev/null) ||
         status=$?
     check "$what: exit code 1 (not $status)" [ "$status" -eq 1 ]
-    check "$what: says '$message' (not '$said')" [ "$said" = "$message" ]
+    check "$what: says '$message${reason:+ (...: $reason)}' (not '$said')" \
+        said_with_reason "$said" "$message" "$reason"
 }
 tables=$(md5sum "$player"/Data/*.hsc "$other_player"/Data/*.hsc)
 touch "$work/file"
+ln -sf /nowhere "$other_player/Data/steine.bmp"
 chmod 555 "$other_player/Data"
 mkdir "$work/broken"
 real_data=$(realpath "$installed_data")  # what the launcher links to
@@ -122,36 +134,49 @@ for shell in dash bash; do
     broken=$(realpath "$work/broken/opt/plimsdl")
     rm "$broken/share/games/plimsdl/Data/korb.bmp"
     refuses "$shell, without HOME and XDG_DATA_HOME" \
-        "Kein Spielverzeichnis: weder HOME noch XDG_DATA_HOME ist gesetzt!" \
+        "Kein Spielverzeichnis: weder HOME noch XDG_DATA_HOME ist gesetzt!" "" \
         env -u HOME -u XDG_DATA_HOME "$shell" "$launcher"
     refuses "$shell, with a relative HOME" \
-        "Kein Spielverzeichnis: weder HOME noch XDG_DATA_HOME ist gesetzt!" \
+        "Kein Spielverzeichnis: weder HOME noch XDG_DATA_HOME ist ein absoluter Pfad!" "" \
         env -u XDG_DATA_HOME HOME=relhome "$shell" "$launcher"
     refuses "$shell, with a folder that cannot be made" \
-        "Konnte das Spielverzeichnis $work/file/plimsdl/Data nicht anlegen!" \
+        "Konnte das Spielverzeichnis $work/file/plimsdl/Data nicht anlegen!" "File exists" \
         env HOME="$home" XDG_DATA_HOME="$work/file" "$shell" "$launcher"
-    refuses "$shell, with a folder that cannot be written" \
+    refuses "$shell, with a link to renew in a folder that cannot be written" \
         "Konnte $real_data/steine.bmp nicht nach $other_player/Data/steine.bmp verlinken!" \
+        "Permission denied" \
         env -u XDG_DATA_HOME HOME="$other_home" "${as_player[@]}" "$shell" "$launcher"
     refuses "$shell, with installed data missing" \
-        "Konnte $broken/share/games/plimsdl/Data/korb.bmp nicht finden!" \
+        "Konnte $broken/share/games/plimsdl/Data/korb.bmp nicht finden!" "" \
         env -u XDG_DATA_HOME HOME="$home" "$shell" "$broken/games/plimsdl"
     rm "$broken/libexec/plimsdl/plimsdl"
     refuses "$shell, with the installed game missing" \
-        "Konnte $broken/libexec/plimsdl/plimsdl nicht finden!" \
+        "Konnte $broken/libexec/plimsdl/plimsdl nicht finden!" "" \
         env -u XDG_DATA_HOME HOME="$home" "$shell" "$broken/games/plimsdl"
 done
 
-chmod 755 "$other_player/Data"
 check "every table is as it was" [ "$(md5sum "$player"/Data/*.hsc "$other_player"/Data/*.hsc)" = "$tables" ]
 check "the refusals made nothing" [ "$(ls -A)" = "$made" ]
 check "nothing under the prefix changed" [ "$(installed_tree)" = "$untouched" ]
 
-# 6. Links and folders, under dash and under bash, with /bin/true standing in for the game.
-cp -a "$work/stage" "$work/quick"
-ln -sf /bin/true "$work/quick/opt/plimsdl/libexec/plimsdl/plimsdl"
+# 6. Links and folders, under dash and under bash, with /bin/true standing in for the game and the
+# installed data shared with the staged install.
+mkdir -p "$work/quick/opt/plimsdl/libexec/plimsdl"
+cp -a "$work/stage/opt/plimsdl/games" "$work/quick/opt/plimsdl"
+ln -s "$work/stage/opt/plimsdl/share" "$work/quick/opt/plimsdl/share"
+ln -s /bin/true "$work/quick/opt/plimsdl/libexec/plimsdl/plimsdl"
 quick() { env -u XDG_DATA_HOME "$@" "$shell" "$work/quick/opt/plimsdl/games/plimsdl"; }
+# The other player's folder is complete again, and they still may not write to it.
+chmod 755 "$other_player/Data"
+ln -sf "$real_data/steine.bmp" "$other_player/Data/steine.bmp"
+chmod 555 "$other_player/Data"
 for shell in dash bash; do
+    check "$shell: a complete folder that cannot be written starts the game" \
+        quick HOME="$other_home" "${as_player[@]}"
+    font_link=$(stat -c %i "$player/Data/boulder.ttf")
+    check "$shell: the game starts" quick HOME="$home"
+    check "$shell: a link that leads to the installed file stays as it is" \
+        [ "$(stat -c %i "$player/Data/boulder.ttf")" = "$font_link" ]
     # Only links are renewed: a folder and the player's own picture stay as they are.
     rm -rf "$player/Data/korb.bmp" "$player/Data/steine.bmp" "$work/folder"
     mkdir "$player/Data/korb.bmp" "$work/folder" && echo mine >"$player/Data/steine.bmp"
@@ -178,4 +203,9 @@ for shell in dash bash; do
     check "$shell: two launchers at once on a new folder both play ($refused refused)" \
         [ $refused = 0 ]
 done
+chmod 755 "$other_player/Data"
+# bash looks a script named without a slash up in PATH when the current folder has none.
+said=$(cd "$work" && PATH="$work/quick/opt/plimsdl/games:$PATH" HOME="$home" \
+    env -u XDG_DATA_HOME bash plimsdl 2>&1 && echo started) || true
+check "started as 'bash plimsdl', found in PATH (said '$said')" [ "$said" = started ]
 finish

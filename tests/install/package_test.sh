@@ -6,8 +6,10 @@
 # shellcheck source-path=SCRIPTDIR
 set -euo pipefail
 tests=$(cd "$(dirname "$0")" && pwd)
-# shellcheck source=../../scripts/lib/xvfb.sh
-source "$tests/../../scripts/lib/xvfb.sh"
+# shellcheck source=../../scripts/lib/private_displays.sh
+source "$tests/../../scripts/lib/private_displays.sh"
+# shellcheck source=../../scripts/lib/game_under_test.sh
+source "$tests/../../scripts/lib/game_under_test.sh"
 # shellcheck source=player.sh
 source "$tests/player.sh"
 

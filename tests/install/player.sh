@@ -1,5 +1,6 @@
 # What the install tests share: checks that are counted rather than stopping the run, and a
-# player's session with the installed game in the Xvfb of scripts/lib/xvfb.sh (source it first).
+# player's session with the installed game in the Xvfb of scripts/lib/private_displays.sh (source
+# it and scripts/lib/game_under_test.sh first).
 # shellcheck shell=bash
 # The session's results are read by the scripts that source this file.
 # shellcheck disable=SC2034
@@ -37,6 +38,7 @@ highlight_colour='rgb(182,0,0)'
 
 # The highlighted pixels in the game window's area WxH+X+Y ($2): how many there are (`count`)
 # or how wide they spread (`width`).
+# shellcheck disable=SC2154  # window: set by wait_for_game_window
 highlight() {
     local format='%[fx:round(mean*w*h)]'
     if [ "$1" = width ]; then
@@ -70,9 +72,10 @@ play_first_table() {
     pid=$!
     exit_code=0
     first_name_width=0
-    if ! window=$(wait_for_game_window); then
+    if ! wait_for_game_window "$pid" 10; then
         check "the game's window opens" false
-        wait "$pid" || exit_code=$?
+        [ -n "$game_status" ] || wait "$pid" || game_status=$?
+        exit_code=${game_status:-0}
         return 0
     fi
     xdotool key --delay 60 a

@@ -65,27 +65,3 @@ stop_weston() {
     fi
     WESTON_PID=
 }
-
-# Waits for the game's window and focuses it; prints its id.
-wait_for_game_window() {
-    local window
-    for _ in $(seq 200); do
-        window=$(xdotool search --onlyvisible --name '^PlimSDL$' 2>/dev/null | head -n 1 || true)
-        if [ -n "$window" ]; then
-            timeout 5 xdotool windowfocus --sync "$window" 2>/dev/null || true
-            echo "$window"
-            return 0
-        fi
-        sleep 0.05
-    done
-    return 1
-}
-
-# A scratch working directory with the data the game needs to start.
-make_game_dir() {
-    local dir
-    dir=$(mktemp -d "${TMPDIR:-/tmp}/plimsdl-run-XXXXXX")
-    mkdir "$dir/Data"
-    cp Data/*.bmp Data/boulder.ttf "$dir/Data/"
-    echo "$dir"
-}
