@@ -1,29 +1,65 @@
-// A stand-in for SDL_Flip that scripts/measure-game loads into the running game with LD_PRELOAD:
-// it adds one byte to the file named by PLIMSDL_FLIP_LOG for every flip, then flips. In play the
-// game flips once a tick, so the file's growth is the tick rate.
+// A stand-in for SDL_Flip and SDL_SetVideoMode that scripts/measure-game loads into the running
+// game with LD_PRELOAD. Into the file named by PLIMSDL_FLIP_LOG it writes a line when the window
+// opens, "window <ns>", and one for every flip, "flip <ns> <waits>": the time of day in
+// nanoseconds, and how often the game's thread waited (for the display) during the flip. In play
+// the game flips once a tick, so the flips are the ticks.
 #include <SDL.h>
 #include <dlfcn.h>
+#include <sys/resource.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 
 namespace {
 
-using Flip = int (*)(SDL_Surface*);
+std::FILE* logFile() {
+    static std::FILE* const log = [] {
+        const char* path = std::getenv("PLIMSDL_FLIP_LOG");
+        return path != nullptr ? std::fopen(path, "a") : nullptr;
+    }();
+    return log;
+}
 
-std::FILE* openLog() {
-    const char* path = std::getenv("PLIMSDL_FLIP_LOG");
-    return path != nullptr ? std::fopen(path, "ab") : nullptr;
+long long nowNs() {
+    timespec now = {};
+    clock_gettime(CLOCK_REALTIME, &now);
+    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
+}
+
+long waitsSoFar() {
+    rusage usage = {};
+    getrusage(RUSAGE_THREAD, &usage);
+    return usage.ru_nvcsw;
+}
+
+template <typename Function>
+Function real(const char* name) {
+    return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
 }
 
 }  // namespace
 
-extern "C" int SDL_Flip(SDL_Surface* screen) {
-    static const Flip realFlip = reinterpret_cast<Flip>(dlsym(RTLD_NEXT, "SDL_Flip"));
-    static std::FILE* const log = openLog();
-    if (log != nullptr) {
-        std::fputc('.', log);
-        std::fflush(log);
+extern "C" SDL_Surface* SDL_SetVideoMode(int width, int height, int bpp, Uint32 flags) {
+    using SetVideoMode = SDL_Surface* (*)(int, int, int, Uint32);
+    static const auto realSetVideoMode = real<SetVideoMode>("SDL_SetVideoMode");
+    SDL_Surface* screen = realSetVideoMode(width, height, bpp, flags);
+    if (screen != nullptr && logFile() != nullptr) {
+        std::fprintf(logFile(), "window %lld\n", nowNs());
+        std::fflush(logFile());
     }
-    return realFlip(screen);
+    return screen;
+}
+
+extern "C" int SDL_Flip(SDL_Surface* screen) {
+    using Flip = int (*)(SDL_Surface*);
+    static const auto realFlip = real<Flip>("SDL_Flip");
+    const long long started = nowNs();
+    const long waitsBefore = waitsSoFar();
+    const int result = realFlip(screen);
+    if (logFile() != nullptr) {
+        std::fprintf(logFile(), "flip %lld %ld\n", started, waitsSoFar() - waitsBefore);
+        std::fflush(logFile());
+    }
+    return result;
 }
