@@ -49,8 +49,8 @@ const DataFile& dataFile(const std::string& name) {
     throw std::invalid_argument(name);
 }
 
-void appendLittleEndian(std::string& bytes, std::uint32_t value, int width) {
-    for (int i = 0; i < width; ++i) {
+void appendLittleEndian(std::string& bytes, std::uint32_t value, int byteCount) {
+    for (int i = 0; i < byteCount; ++i) {
         bytes += static_cast<char>(value >> (8 * i));
     }
 }
