@@ -20,7 +20,9 @@ public:
     // Reads `path` when it is a regular file (never a pipe or a device, which could block or
     // never end), no larger than the largest usable picture, whose header is that of a Windows
     // BMP of a usable size (a negative height, for a picture stored top row first, counts by
-    // its magnitude). Otherwise, or without memory for it, holds nothing.
+    // its magnitude) in a pixel format SDL converts: one plane of 1, 4, 8 or 24 bits a pixel
+    // uncompressed, or of 16 or 32 bits uncompressed or with colour masks. Otherwise, or without
+    // memory for it, holds nothing.
     explicit BitmapFile(const char* path);
 
     // A new stream over the bytes, to be handed to SDL_LoadBMP_RW with its argument that frees
