@@ -6,6 +6,7 @@
 #include "fatal.h"
 #include "game.h"
 #include "main_loop.h"
+#include "standard_descriptors.h"
 
 namespace {
 
@@ -15,6 +16,7 @@ constexpr bool kFullscreen = false;
 }  // namespace
 
 int main(int /*argc*/, char** /*argv*/) {
+    openClosedStandardDescriptors();
     setVideoDefaults();
     if (!startSdl()) {
         fatal(1, "SDL konnte nicht initialisiert werden: ", SDL_GetError());
