@@ -4,9 +4,9 @@
 
 #include <SDL.h>
 
-#include <cstddef>
 #include <cstdint>
-#include <memory>
+
+#include "regular_file.h"
 
 // The largest width or height of a picture the game loads: far beyond its 800x600 screen, and
 // small enough that every rectangle derived from a picture fits SDL's 16-bit fields.
@@ -30,9 +30,7 @@ public:
     SDL_RWops* stream() const;
 
 private:
-    bool readRegularFile(const char* path);
     bool hasUsableHeader() const;
 
-    std::unique_ptr<Uint8[]> bytes_;  // the whole file; null when it was refused
-    std::size_t size_ = 0;
+    FileBytes file_;  // holds nothing when the file was refused
 };

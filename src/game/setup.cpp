@@ -7,7 +7,6 @@
 
 #include "display.h"
 #include "fatal.h"
-#include "font_file.h"
 #include "game.h"
 #include "menu_callbacks.h"
 #include "menu_set.h"
@@ -139,11 +138,12 @@ bool showsInk(SDL_Surface* text) {
 
 // Without the font every menu text would silently come out empty, so a font that cannot be
 // opened, one cut short so that some of its letters are missing, one that draws nothing, or
-// anything but a font file of a sane size under its name ends the game here.
+// anything but a font file of a sane size under its name ends the game here. The menu font is
+// the one the menu set was given, read here once for every text (see text.h).
 void requireMenuFont() {
     char characters[kPrintableCount + 1];
     writePrintableLatin1(characters);
-    TTF_Font* font = isCompleteFontFile(kFontPath) ? TTF_OpenFont(kFontPath, kItemSize) : nullptr;
+    TTF_Font* font = openMenuFont(kItemSize);
     SDL_Surface* probe =
         font != nullptr ? TTF_RenderText_Blended(font, characters, titleColour) : nullptr;
     if (probe == nullptr || !showsInk(probe)) {
@@ -171,12 +171,12 @@ void Game::setup(Uint8 colour, bool fullscreen) {
     loadSheets();
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 
-    requireMenuFont();
     menus = new (std::nothrow) MenuSet(screen, kFontPath);
     // The set creates its home page itself; without it there is no menu to fill.
     if (menus == nullptr || menus->currentPage == nullptr) {
         fatal(1, "Konnte das Menü nicht erzeugen!\n");
     }
+    requireMenuFont();
     // Each page is filled through currentPage, which is always the page created last.
     buildHomePage(*menus->currentPage);
     menus->addPage();
