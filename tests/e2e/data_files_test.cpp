@@ -36,6 +36,9 @@ const DataFile kDataFiles[] = {
     {"boulder.ttf", 2, "Konnte Data/boulder.ttf nicht laden!\n"},
 };
 
+// Fonts that lack letters of the game's own texts (see the README there).
+const std::string kTestFonts = PLIMSDL_SOURCE_DIR "/tests/e2e/fonts/";
+
 void writeAll(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
@@ -152,6 +155,11 @@ TEST_F(EndToEndTest, HostileDataFilesAreRefusedAtOnce) {
              font.replace(ntohl(place[0]), ntohl(place[1]), ntohl(place[1]), '\xFF');
              writeAll(path, font);
          }},
+        // Letters of the game's own texts blank: all but "A", or the umlauts and the sharp s.
+        {"boulder.ttf", "cut down to \"A\"",
+         [](const std::string& path) { fs::copy_file(kTestFonts + "only-a.ttf", path); }},
+        {"boulder.ttf", "cut down to ASCII",
+         [](const std::string& path) { fs::copy_file(kTestFonts + "only-ascii.ttf", path); }},
         {"boulder.ttf", "the font padded to a gigabyte",
          [](const std::string& path) {
              fs::copy_file(repositoryDataPath("boulder.ttf"), path);
