@@ -38,12 +38,12 @@ constexpr std::size_t kBitmapCount = sizeof(kBitmaps) / sizeof(kBitmaps[0]);
 // The file header, the largest picture header and three colour masks: what an input may rewrite.
 constexpr std::size_t kMaxRewrittenBytes = 14 + 124 + 12;
 
-// The header fields an input is most often changed in, by their place in the file and their
-// width in bytes: the file header, the picture header (the common 40-byte form, and the old
-// 12-byte form's sizes, planes and bit count) and the colour masks after it.
+// The header fields an input is most often changed in, by their place in the file and the
+// number of bytes they take: the file header, the picture header (the common 40-byte form, and the
+// old 12-byte form's sizes, planes and bit count) and the colour masks after it.
 struct Field {
     std::size_t at;
-    std::size_t width;
+    std::size_t byteCount;
 };
 constexpr Field kFields[] = {
     {2, 4},  {10, 4}, {14, 4}, {18, 4}, {22, 4}, {26, 2}, {28, 2}, {30, 4}, {34, 4},
@@ -109,7 +109,7 @@ extern "C" std::size_t LLVMFuzzerCustomMutator(std::uint8_t* data, std::size_t s
                                                std::size_t maxSize, unsigned int seed) {
     std::mt19937 random(seed);
     const Field& field = kFields[random() % std::size(kFields)];
-    const std::size_t end = 1 + field.at + field.width;
+    const std::size_t end = 1 + field.at + field.byteCount;
     if (random() % 2 == 0 || size == 0 || end > maxSize) {
         return LLVMFuzzerMutate(data, size, maxSize);
     }
@@ -119,14 +119,14 @@ extern "C" std::size_t LLVMFuzzerCustomMutator(std::uint8_t* data, std::size_t s
     }
     std::uint8_t* bytes = data + 1 + field.at;
     if (random() % 2 == 0) {
-        bytes[random() % field.width] = static_cast<std::uint8_t>(random());
+        bytes[random() % field.byteCount] = static_cast<std::uint8_t>(random());
         return size;
     }
     auto value = static_cast<std::uint32_t>(random() >> (random() % 32));
     if (random() % 4 == 0) {
         value = ~value + 1;
     }
-    for (std::size_t i = 0; i < field.width; ++i) {
+    for (std::size_t i = 0; i < field.byteCount; ++i) {
         bytes[i] = static_cast<std::uint8_t>(value >> (8 * i));
     }
     return size;
