@@ -9,6 +9,9 @@
 
 #include <cerrno>
 #include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <new>
 
 // Opens `path` for reading if it is a regular file, and fills `status` for it. Anything else is
 // refused without being opened, and something swapped in after that look is refused without
@@ -52,4 +55,34 @@ inline bool readAt(int fd, void* into, std::size_t length, off_t offset) {
         offset += got;
     }
     return true;
+}
+
+// A data file read whole into memory, so that a library decodes exactly the bytes that were
+// checked, whatever becomes of the file afterwards.
+struct FileBytes {
+    std::unique_ptr<std::uint8_t[]> bytes;  // null when the file was refused
+    std::size_t size = 0;
+};
+
+// Reads the whole of `path` when it is a regular file (see openRegularFile) of 1 to `maxBytes`
+// bytes; otherwise, when a read fails, or without memory for it, the result holds nothing.
+inline FileBytes readRegularFile(const char* path, std::size_t maxBytes) {
+    FileBytes file;
+    struct stat status = {};
+    const int fd = openRegularFile(path, &status);
+    if (fd < 0) {
+        return file;
+    }
+    if (status.st_size > 0 && static_cast<std::uint64_t>(status.st_size) <= maxBytes) {
+        file.size = static_cast<std::size_t>(status.st_size);
+        file.bytes.reset(new (std::nothrow) std::uint8_t[file.size]);
+        if (file.bytes != nullptr && !readAt(fd, file.bytes.get(), file.size, 0)) {
+            file.bytes.reset();
+        }
+    }
+    close(fd);
+    if (file.bytes == nullptr) {
+        file.size = 0;
+    }
+    return file;
 }

@@ -1,13 +1,7 @@
 // A bitmap file read into memory and checked before SDL decodes it.
 #include "bitmap_file.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <new>
-
 #include "byte_order.h"
-#include "regular_file.h"
 
 namespace {
 
@@ -17,10 +11,39 @@ constexpr std::size_t kMaxBitmapBytes =
 
 // The file header is 14 bytes; the picture header after it starts with its own size, then the
 // width and the height: 16-bit unsigned in the old 12-byte form, 32-bit signed in all others.
+// Then come the planes and the bits a pixel (16-bit each), and in all but the old form the
+// compression (32-bit).
 constexpr std::size_t kInfoHeaderAt = 14;
 constexpr std::size_t kSizesAt = 18;
 constexpr Uint32 kCoreHeaderSize = 12;
-constexpr std::size_t kHeadersNeeded = 26;
+constexpr std::size_t kCoreFormatAt = 22;
+constexpr std::size_t kFormatAt = 26;
+constexpr std::size_t kCoreHeadersNeeded = 26;
+constexpr std::size_t kHeadersNeeded = 34;
+
+constexpr Uint32 kUncompressed = 0;  // BI_RGB
+constexpr Uint32 kColourMasks = 3;   // BI_BITFIELDS: pixels of 16 or 32 bits with their masks
+
+// The pixel formats a Windows BMP may have and SDL converts for the screen. SDL 1.2 takes the
+// bits a pixel as they come and keeps only their low byte, so a count such as 0x8008 would
+// make an 8-bit picture without a palette, which crashes the conversion.
+bool isConvertibleFormat(Uint32 planes, Uint32 bitsPerPixel, Uint32 compression) {
+    if (planes != 1) {
+        return false;
+    }
+    switch (bitsPerPixel) {
+        case 1:
+        case 4:
+        case 8:
+        case 24:
+            return compression == kUncompressed;
+        case 16:
+        case 32:
+            return compression == kUncompressed || compression == kColourMasks;
+        default:
+            return false;
+    }
+}
 
 }  // namespace
 
@@ -28,43 +51,38 @@ bool isUsableBitmapSize(std::int64_t width, std::int64_t height) {
     return width >= 1 && width <= kMaxBitmapSide && height >= 1 && height <= kMaxBitmapSide;
 }
 
-BitmapFile::BitmapFile(const char* path) {
-    if (!readRegularFile(path) || !hasUsableHeader()) {
-        bytes_.reset();
-        size_ = 0;
+BitmapFile::BitmapFile(const char* path) : file_(readRegularFile(path, kMaxBitmapBytes)) {
+    if (file_.bytes != nullptr && !hasUsableHeader()) {
+        file_ = FileBytes();
     }
 }
 
 SDL_RWops* BitmapFile::stream() const {
-    return bytes_ == nullptr ? nullptr : SDL_RWFromConstMem(bytes_.get(), static_cast<int>(size_));
-}
-
-bool BitmapFile::readRegularFile(const char* path) {
-    struct stat status = {};
-    const int fd = openRegularFile(path, &status);
-    if (fd < 0) {
-        return false;
-    }
-    bool read = status.st_size > 0 && static_cast<std::size_t>(status.st_size) <= kMaxBitmapBytes;
-    if (read) {
-        size_ = static_cast<std::size_t>(status.st_size);
-        bytes_.reset(new (std::nothrow) Uint8[size_]);
-        read = bytes_ != nullptr && readAt(fd, bytes_.get(), size_, 0);
-    }
-    close(fd);
-    return read;
+    return file_.bytes == nullptr
+               ? nullptr
+               : SDL_RWFromConstMem(file_.bytes.get(), static_cast<int>(file_.size));
 }
 
 bool BitmapFile::hasUsableHeader() const {
-    if (size_ < kHeadersNeeded || bytes_[0] != 'B' || bytes_[1] != 'M') {
+    const Uint8* bytes = file_.bytes.get();
+    if (file_.size < kCoreHeadersNeeded || bytes[0] != 'B' || bytes[1] != 'M') {
         return false;
     }
-    const Uint8* sizes = bytes_.get() + kSizesAt;
-    if (readLittleEndian(bytes_.get() + kInfoHeaderAt, 4) == kCoreHeaderSize) {
-        return isUsableBitmapSize(readLittleEndian(sizes, 2), readLittleEndian(sizes + 2, 2));
+    const Uint8* sizes = bytes + kSizesAt;
+    if (readLittleEndian(bytes + kInfoHeaderAt, 4) == kCoreHeaderSize) {
+        const Uint8* format = bytes + kCoreFormatAt;
+        return isUsableBitmapSize(readLittleEndian(sizes, 2), readLittleEndian(sizes + 2, 2)) &&
+               isConvertibleFormat(readLittleEndian(format, 2), readLittleEndian(format + 2, 2),
+                                   kUncompressed);
+    }
+    if (file_.size < kHeadersNeeded) {
+        return false;
     }
     const std::int64_t width = static_cast<Sint32>(readLittleEndian(sizes, 4));
     const std::int64_t height = static_cast<Sint32>(readLittleEndian(sizes + 4, 4));
+    const Uint8* format = bytes + kFormatAt;
     // Negating in a wider type keeps the most negative height from turning back into itself.
-    return isUsableBitmapSize(width, height < 0 ? -height : height);
+    return isUsableBitmapSize(width, height < 0 ? -height : height) &&
+           isConvertibleFormat(readLittleEndian(format, 2), readLittleEndian(format + 2, 2),
+                               readLittleEndian(format + 4, 4));
 }

@@ -4,9 +4,9 @@
 
 #include <SDL.h>
 
-#include <cstddef>
 #include <cstdint>
-#include <memory>
+
+#include "regular_file.h"
 
 // The largest width or height of a picture the game loads: far beyond its 800x600 screen, and
 // small enough that every rectangle derived from a picture fits SDL's 16-bit fields.
@@ -20,7 +20,9 @@ public:
     // Reads `path` when it is a regular file (never a pipe or a device, which could block or
     // never end), no larger than the largest usable picture, whose header is that of a Windows
     // BMP of a usable size (a negative height, for a picture stored top row first, counts by
-    // its magnitude). Otherwise, or without memory for it, holds nothing.
+    // its magnitude) in a pixel format SDL converts: one plane of 1, 4, 8 or 24 bits a pixel
+    // uncompressed, or of 16 or 32 bits uncompressed or with colour masks. Otherwise, or without
+    // memory for it, holds nothing.
     explicit BitmapFile(const char* path);
 
     // A new stream over the bytes, to be handed to SDL_LoadBMP_RW with its argument that frees
@@ -28,9 +30,7 @@ public:
     SDL_RWops* stream() const;
 
 private:
-    bool readRegularFile(const char* path);
     bool hasUsableHeader() const;
 
-    std::unique_ptr<Uint8[]> bytes_;  // the whole file; null when it was refused
-    std::size_t size_ = 0;
+    FileBytes file_;  // holds nothing when the file was refused
 };

@@ -1,15 +1,13 @@
 // Start-up: the display, the sprites, the random generator and the whole menu tree.
-#include <SDL_ttf.h>
-
 #include <cstdlib>
 #include <ctime>
 #include <new>
 
 #include "display.h"
 #include "fatal.h"
-#include "font_file.h"
 #include "game.h"
 #include "menu_callbacks.h"
+#include "menu_font_check.h"
 #include "menu_set.h"
 #include "player_colours.h"
 #include "text.h"
@@ -104,55 +102,6 @@ void buildHighscorePage(MenuPage& page) {
     addDifficultyEntries(page, onShowHighscore, [](int entry) { return Sint32{entry}; });
 }
 
-// Every character a menu text or a player's name may hold, printable ASCII and Latin-1, written
-// into `characters` as one text. Fixed in size, so the font check allocates nothing.
-constexpr int kFirstAscii = 32, kLastAscii = 126, kFirstLatin1 = 160, kLastLatin1 = 255;
-constexpr int kPrintableCount = (kLastAscii - kFirstAscii + 1) + (kLastLatin1 - kFirstLatin1 + 1);
-void writePrintableLatin1(char (&characters)[kPrintableCount + 1]) {
-    int next = 0;
-    for (int c = kFirstAscii; c <= kLastLatin1; ++c) {
-        if (c <= kLastAscii || c >= kFirstLatin1) {
-            characters[next++] = static_cast<char>(c);
-        }
-    }
-    characters[next] = '\0';
-}
-
-// Whether any pixel of blended text (always 32 bits with alpha) is fully opaque. A font whose
-// letters have no outlines still renders, but only blank space.
-bool showsInk(SDL_Surface* text) {
-    if (SDL_LockSurface(text) != 0) {
-        return false;
-    }
-    const Uint32 opaque = text->format->Amask;
-    bool ink = false;
-    const auto* row = static_cast<const Uint8*>(text->pixels);
-    for (int y = 0; y < text->h && !ink; ++y, row += text->pitch) {
-        const auto* pixels = reinterpret_cast<const Uint32*>(row);
-        for (int x = 0; x < text->w && !ink; ++x) {
-            ink = (pixels[x] & opaque) == opaque;
-        }
-    }
-    SDL_UnlockSurface(text);
-    return ink;
-}
-
-// Without the font every menu text would silently come out empty, so a font that cannot be
-// opened, one cut short so that some of its letters are missing, one that draws nothing, or
-// anything but a font file of a sane size under its name ends the game here.
-void requireMenuFont() {
-    char characters[kPrintableCount + 1];
-    writePrintableLatin1(characters);
-    TTF_Font* font = isCompleteFontFile(kFontPath) ? TTF_OpenFont(kFontPath, kItemSize) : nullptr;
-    SDL_Surface* probe =
-        font != nullptr ? TTF_RenderText_Blended(font, characters, titleColour) : nullptr;
-    if (probe == nullptr || !showsInk(probe)) {
-        fatal(2, "Konnte Data/boulder.ttf nicht laden!\n");
-    }
-    SDL_FreeSurface(probe);
-    TTF_CloseFont(font);
-}
-
 }  // namespace
 
 void Game::setup(Uint8 colour, bool fullscreen) {
@@ -171,7 +120,6 @@ void Game::setup(Uint8 colour, bool fullscreen) {
     loadSheets();
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 
-    requireMenuFont();
     menus = new (std::nothrow) MenuSet(screen, kFontPath);
     // The set creates its home page itself; without it there is no menu to fill.
     if (menus == nullptr || menus->currentPage == nullptr) {
@@ -185,6 +133,8 @@ void Game::setup(Uint8 colour, bool fullscreen) {
     buildColourPage(*menus->currentPage, colour);
     menus->addPage();
     buildHighscorePage(*menus->currentPage);
+    // Checked against the texts just built; without it they could come out blank.
+    requireMenuFont(*menus);
 
     // Drawn but not flipped: the menu shows with the first key press or click.
     menus->draw();

@@ -17,11 +17,12 @@ namespace {
 constexpr int kMaxCapacity = 32767;
 // Default entries are spaced this far apart, so slot i of n gets (n - i) x kDefaultScoreStep.
 constexpr std::int32_t kDefaultScoreStep = 10;
-const char* const kDefaultName = ":)";
 const char* const kAllocationFailure =
     "\nKonnte keine Liste erzeugen!\nSpeicherallocation nicht möglich\n";
 
 }  // namespace
+
+const char* const kDefaultName = ":)";
 
 HighscoreTable::HighscoreTable(std::string path, int size)
     : entries(nullptr), capacity(size), fileName(std::move(path)), mayRewrite(false) {

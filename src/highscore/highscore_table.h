@@ -6,6 +6,9 @@
 
 #include "score_line.h"
 
+// The name of a default entry, in every slot for which the file has no usable line.
+extern const char* const kDefaultName;
+
 class HighscoreTable {
 public:
     // Binds the table to the file at `path` with room for `size` entries, reads the file

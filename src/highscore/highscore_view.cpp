@@ -106,6 +106,15 @@ void drawRow(SDL_Surface* view, const HighscoreTable& table, int row) {
 
 }  // namespace
 
+void Game::forEachHighscoreViewText(const std::function<void(const char*)>& visit) {
+    for (const TableView& tableView : kTableViews) {
+        visit(tableView.caption);
+    }
+    visit(kFooter);
+    visit("0123456789-");
+    visit(kDefaultName);
+}
+
 void Game::buildHighscoreScreen(int k) {
     freeSurface(highscoreScreen);
     highscoreScreen = createView();

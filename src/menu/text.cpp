@@ -1,9 +1,10 @@
-// Menu text rendering: opens the menu font for each text, renders it once into a new surface.
+// Menu text rendering: the menu font's file read once and kept, a font opened from it for each
+// text, and the text rendered once into a new surface.
 #include "text.h"
 
-#include <SDL_ttf.h>
-
 #include <cstring>
+
+#include "font_file.h"
 
 SDL_Surface* g_menuScreen = nullptr;
 char g_fontPath[kFontPathSize] = {};
@@ -14,6 +15,11 @@ const SDL_Color itemColour = {128, 0, 0, 0};
 const SDL_Color highlightColour = {200, 0, 0, 0};
 
 namespace {
+
+// The menu font's file as read when a font was first opened from g_fontPath, and that path:
+// every later font is opened from these bytes.
+FontFile g_keptFont;
+char g_keptFontPath[kFontPathSize] = {};
 
 constexpr int kFirstPrintable = 32;         // below: control bytes
 constexpr int kDelete = 127;                // Latin-1's control block starts here...
@@ -40,8 +46,7 @@ SDL_Surface* renderWithMenuFont(const char* text, int size, SDL_Color colour) {
         }
     }
     SDL_Surface* surface = nullptr;
-    // Only the low byte of the size counts, as for every size the menus hand over.
-    TTF_Font* font = TTF_OpenFont(g_fontPath, static_cast<Uint8>(size));
+    TTF_Font* font = openMenuFont(size);
     if (font != nullptr) {
         surface = TTF_RenderText_Blended(font, text, colour);
         TTF_CloseFont(font);
@@ -53,6 +58,20 @@ SDL_Surface* renderWithMenuFont(const char* text, int size, SDL_Color colour) {
 }
 
 }  // namespace
+
+TTF_Font* openMenuFont(int size) {
+    if (!g_keptFont.holdsFont() || std::strcmp(g_keptFontPath, g_fontPath) != 0) {
+        g_keptFont = FontFile(g_fontPath);
+        std::memcpy(g_keptFontPath, g_fontPath, sizeof g_keptFontPath);
+    }
+    SDL_RWops* stream = g_keptFont.stream();
+    if (stream == nullptr) {
+        SDL_SetError("%s is no font the menus can use", g_fontPath);
+        return nullptr;
+    }
+    // Only the low byte of the size counts, as for every size the menus hand over.
+    return TTF_OpenFontRW(stream, 1, static_cast<Uint8>(size));
+}
 
 void setFontPath(const char* path) {
     // The menu set hands the global back to every page it creates; copying it onto itself

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <SDL.h>
+#include <SDL_ttf.h>
 
 class MenuSet;
 
@@ -22,6 +23,14 @@ extern const SDL_Color highlightColour;  // highlighted text items and the highs
 // Copies at most the first 30 characters of `path` into g_fontPath, always terminated. Handed
 // g_fontPath itself (as the menu set does for every page), it leaves the path as it is.
 void setFontPath(const char* path);
+
+// Opens the menu font at point size `size` (only its low 8 bits count; SDL_ttf must be
+// initialised) from the font file at g_fontPath as it was read and checked the first time (see
+// font_file.h). The file is read once and kept for every later font and text, so that nothing
+// that becomes of it while the game runs (a named pipe put in its place, say, which would block
+// an open for ever) reaches the menus. Null when the file is refused, and then read again at
+// the next call. The font belongs to the caller, who closes it with TTF_CloseFont.
+TTF_Font* openMenuFont(int size);
 
 // Renders one line of Latin-1 text at point size `size` (only its low 8 bits count) with the
 // menu font, opened and closed for this call. Initialises SDL_ttf for the call if nobody has.

@@ -7,6 +7,7 @@
 #include "game.h"
 #include "main_loop.h"
 #include "quit_signals.h"
+#include "standard_descriptors.h"
 #include "video_defaults.h"
 
 namespace {
@@ -17,6 +18,7 @@ constexpr bool kFullscreen = false;
 }  // namespace
 
 int main(int /*argc*/, char** /*argv*/) {
+    openClosedStandardDescriptors();
     catchQuitSignals();
     setVideoDefaults();
     if (!startSdl()) {

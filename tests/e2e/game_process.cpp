@@ -41,7 +41,8 @@ int nearestLevel(int value, int levels) {
     return best;
 }
 
-Launch gameLaunch(const std::string& workDir, const std::string& sdlLibraryDir) {
+Launch gameLaunch(const std::string& workDir, const std::string& sdlLibraryDir,
+                  bool standardStreamsClosed) {
     Launch launch;
     launch.argv = {PLIMSDL_BINARY};
     launch.workDir = workDir;
@@ -55,6 +56,7 @@ Launch gameLaunch(const std::string& workDir, const std::string& sdlLibraryDir) 
     }
     launch.outPath = workDir + "/.stdout";
     launch.errPath = workDir + "/.stderr";
+    launch.standardStreamsClosed = standardStreamsClosed;
     return launch;
 }
 
@@ -91,8 +93,9 @@ std::string suiteSdlLibraryDir() {
     return dir != nullptr ? dir : "";
 }
 
-GameProcess::GameProcess(const std::string& workDir, const std::string& sdlLibraryDir)
-    : workDir_(workDir), game_(gameLaunch(workDir, sdlLibraryDir)) {}
+GameProcess::GameProcess(const std::string& workDir, const std::string& sdlLibraryDir,
+                         bool standardStreamsClosed)
+    : workDir_(workDir), game_(gameLaunch(workDir, sdlLibraryDir, standardStreamsClosed)) {}
 
 void GameProcess::waitForWindow(double seconds) {
     const auto deadline = after(seconds);

@@ -1,6 +1,8 @@
 // The real game, started under the test X server and driven with xdotool like a player would.
 #pragma once
 
+#include <sys/types.h>
+
 #include <functional>
 #include <string>
 
@@ -15,9 +17,11 @@ std::string suiteSdlLibraryDir();
 class GameProcess {
 public:
     // Starts build/plimsdl in `workDir` on the current DISPLAY (video driver left to SDL), with
-    // the SDL 1.2 found in `sdlLibraryDir` (empty: the system's classic SDL 1.2).
+    // the SDL 1.2 found in `sdlLibraryDir` (empty: the system's classic SDL 1.2), and its
+    // standard streams in files of the work folder or, if asked, closed.
     explicit GameProcess(const std::string& workDir,
-                         const std::string& sdlLibraryDir = suiteSdlLibraryDir());
+                         const std::string& sdlLibraryDir = suiteSdlLibraryDir(),
+                         bool standardStreamsClosed = false);
     // Kills the game if it still runs.
     ~GameProcess() = default;
     GameProcess(const GameProcess&) = delete;
@@ -45,6 +49,7 @@ public:
     // (or was killed).
     int waitForExit(double seconds = 5);
     std::string errors() const;
+    pid_t pid() const { return game_.pid(); }
     // The OpenGL libraries mapped into the running game (libGL, Mesa's, LLVM), a path a line.
     std::string openGlLibrariesMapped() const;
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <thread>
 #include <vector>
 
@@ -241,6 +242,20 @@ TEST_F(EndToEndTest, BeendeOrClosingTheWindowEndsTheProgram) {
         EXPECT_EQ(game.waitForExit(), 0) << way.way;
         EXPECT_EQ(game.errors(), "") << way.way;
     }
+}
+
+// Started as by `plimsdl <&- >&- 2>&-`, the game holds the three numbers with /dev/null: its X
+// connection, on classic SDL given descriptor 2, took in the sound library's error text and hung.
+TEST_F(EndToEndTest, ClosedStandardStreamsAreHeldByDevNull) {
+    process = std::make_unique<GameProcess>(work.root(), suiteSdlLibraryDir(), true);
+    process->waitForWindow();
+    for (int fd = 0; fd <= 2; ++fd) {
+        const std::string link =
+            "/proc/" + std::to_string(process->pid()) + "/fd/" + std::to_string(fd);
+        EXPECT_EQ(std::filesystem::read_symlink(link), "/dev/null") << fd;
+    }
+    process->key("Escape");
+    EXPECT_EQ(process->waitForExit(), 0);
 }
 
 }  // namespace

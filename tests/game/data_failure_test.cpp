@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
 
 #include "game/test_art.h"
 #include "support/program_run.h"
@@ -24,6 +25,11 @@ protected:
 };
 
 const char* const kPaddleMessage = "Konnte Data/Player.bmp nicht laden.\n";
+
+// Overwrites the 16-bit bit count of the BMP at `path`, 28 bytes into the file.
+void rewriteBitCount(const std::string& path, const char (&littleEndian)[3]) {
+    std::fstream(path, std::ios::in | std::ios::out | std::ios::binary).seekp(28) << littleEndian;
+}
 
 TEST_F(DataFailureTest, MissingPaddleEndsWithCode1BeforeAnySheetIsOpened) {
     remove("player.bmp");
@@ -53,6 +59,11 @@ TEST_F(DataFailureTest, BrokenBitmapsAreRefusedLikeMissingOnes) {
         {"player.bmp", writeTruncatedBitmap, 1, kPaddleMessage},
         {"steine.bmp", writeGarbage, 2, "Konnte Data/steine.bmp nicht laden!\n"},
         {"korb.bmp", writeTruncatedBitmap, 2, "Konnte Data/korb.bmp nicht laden!\n"},
+        // Bit counts of which classic SDL 1.2 keeps the low byte: pictures without a palette.
+        {"korb.bmp", [](const std::string& path) { rewriteBitCount(path, "\x08\x80"); }, 2,
+         "Konnte Data/korb.bmp nicht laden!\n"},
+        {"player.bmp", [](const std::string& path) { rewriteBitCount(path, "\x01\x10"); }, 1,
+         kPaddleMessage},
     };
     for (const Case& c : cases) {
         writeTestArt(work.root() + "/Data");

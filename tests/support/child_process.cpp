@@ -36,6 +36,9 @@ void redirect(const std::string& path, int fd) {
         redirect(launch.outPath, STDOUT_FILENO);
     }
     redirect(launch.errPath, STDERR_FILENO);
+    for (int fd = STDIN_FILENO; launch.standardStreamsClosed && fd <= STDERR_FILENO; ++fd) {
+        close(fd);
+    }
     // The child has its own copy of the settings, so putenv may keep pointing into it.
     for (const std::string& setting : launch.environment) {
         if (setting.find('=') == std::string::npos) {

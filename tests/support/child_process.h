@@ -14,6 +14,7 @@ struct Launch {
     std::vector<std::string> environment;  // "NAME=value" adds or replaces, a bare "NAME" removes
     std::string outPath;                   // standard output into this file; empty: the test's
     std::string errPath;                   // likewise standard error ("/dev/null" to silence it)
+    bool standardStreamsClosed = false;    // all three closed instead, as `<&- >&- 2>&-` does
 };
 
 // A running program. A program that cannot be started ends at once with exit code 127.
@@ -31,6 +32,8 @@ public:
     bool running();
     // Waits at most `seconds` for the program to end; true once it has.
     bool waitForEnd(double seconds);
+    // Its process id while it runs or until it has been waited for.
+    pid_t pid() const { return pid_; }
     // Its exit code once it ended by itself; -1 while it runs or when a signal ended it.
     int exitCode() const { return exitCode_; }
     // Its process id; -1 once it has ended and been waited for.

@@ -7,7 +7,7 @@
 namespace {
 
 TEST(FontFile, TheGamesFontIsComplete) {
-    EXPECT_TRUE(isCompleteFontFile(repositoryDataPath("boulder.ttf").c_str()));
+    EXPECT_TRUE(FontFile(repositoryDataPath("boulder.ttf").c_str()).holdsFont());
 }
 
 TEST(FontFile, DamagedOrForeignFilesAreNot) {
@@ -26,9 +26,9 @@ TEST(FontFile, DamagedOrForeignFilesAreNot) {
     };
     for (const auto& c : cases) {
         work.writeFile("Data/font.ttf", c.bytes);
-        EXPECT_FALSE(isCompleteFontFile("Data/font.ttf")) << c.what;
+        EXPECT_FALSE(FontFile("Data/font.ttf").holdsFont()) << c.what;
     }
-    EXPECT_FALSE(isCompleteFontFile("Data/missing.ttf"));
+    EXPECT_FALSE(FontFile("Data/missing.ttf").holdsFont());
 }
 
 }  // namespace
