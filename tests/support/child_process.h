@@ -36,8 +36,6 @@ public:
     pid_t pid() const { return pid_; }
     // Its exit code once it ended by itself; -1 while it runs or when a signal ended it.
     int exitCode() const { return exitCode_; }
-    // Its process id; -1 once it has ended and been waited for.
-    pid_t pid() const { return pid_; }
     // Sends `signal` if the program still runs, and waits for it to end.
     void stop(int signal = SIGKILL);
 
