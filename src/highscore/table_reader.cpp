@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <memory>
 
 #include "regular_file.h"
 
@@ -30,11 +31,12 @@ TableReader::~TableReader() {
 }
 
 bool TableReader::findLineEnd(off_t start, off_t* end, bool* hasLineFeed) const {
-    char chunk[kScanChunk];
+    // On the heap: the game may run with a stack of a few dozen kilobytes (ulimit -s).
+    const std::unique_ptr<char[]> chunk(new char[kScanChunk]);
     *end = start;
     *hasLineFeed = false;
     for (;;) {
-        const ssize_t got = pread(fd_, chunk, sizeof chunk, *end);
+        const ssize_t got = pread(fd_, chunk.get(), kScanChunk, *end);
         if (got < 0 && errno == EINTR) {
             continue;
         }
@@ -44,8 +46,8 @@ bool TableReader::findLineEnd(off_t start, off_t* end, bool* hasLineFeed) const 
         if (got == 0) {
             return true;
         }
-        if (const void* feed = std::memchr(chunk, '\n', static_cast<std::size_t>(got))) {
-            *end += static_cast<const char*>(feed) - chunk;
+        if (const void* feed = std::memchr(chunk.get(), '\n', static_cast<std::size_t>(got))) {
+            *end += static_cast<const char*>(feed) - chunk.get();
             *hasLineFeed = true;
             return true;
         }

@@ -201,7 +201,8 @@ TEST_F(EndToEndTest, BrokenHighscoreFilesShowATableAndAreRewritten) {
         {"a score beyond 32 bits, a NUL byte for a name, a CR line end",
          "A;9999999999999\n\0;\r\n"s, "A;2147483647\n" + defaultLines(130, 10) + "\0;0\n"s},
     };
-    GameProcess& game = start();
+    // On as small a stack as `ulimit -s 64` gives, which reading and writing a table fit in.
+    GameProcess& game = start(suiteSdlLibraryDir(), 64);
     game.key("Down Down Return");
     for (const auto& c : cases) {
         const std::string path = work.root() + "/Data/einfach.hsc";

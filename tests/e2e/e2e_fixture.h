@@ -20,10 +20,11 @@ protected:
 
     void SetUp() override { work.copyGameData(); }
 
-    // Starts the game on the SDL 1.2 in `sdlDir` (default: the suite's) and waits for its window;
-    // the test fails at once, with the game's exit code and messages, if none appears.
-    GameProcess& start(const std::string& sdlDir = suiteSdlLibraryDir()) {
-        process = std::make_unique<GameProcess>(work.root(), sdlDir);
+    // Starts the game on the SDL 1.2 in `sdlDir` (default: the suite's), on a stack of at most
+    // `stackKilobytes` (0: no limit of its own), and waits for its window; the test fails at once,
+    // with the game's exit code and messages, if none appears.
+    GameProcess& start(const std::string& sdlDir = suiteSdlLibraryDir(), int stackKilobytes = 0) {
+        process = std::make_unique<GameProcess>(work.root(), sdlDir, stackKilobytes);
         process->waitForWindow();
         return *process;
     }

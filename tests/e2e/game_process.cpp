@@ -40,9 +40,16 @@ int nearestLevel(int value, int levels) {
     return best;
 }
 
-Launch gameLaunch(const std::string& workDir, const std::string& sdlLibraryDir) {
+Launch gameLaunch(const std::string& workDir, const std::string& sdlLibraryDir,
+                  int stackKilobytes) {
     Launch launch;
     launch.argv = {PLIMSDL_BINARY};
+    if (stackKilobytes > 0) {
+        // As `ulimit -s` would; prlimit starts the game in its own place, so its exit is the
+        // game's.
+        launch.argv.insert(launch.argv.begin(),
+                           {"prlimit", "--stack=" + std::to_string(stackKilobytes * 1024), "--"});
+    }
     launch.workDir = workDir;
     // The unit tests' dummy display must not leak into a run on the real X server, under either
     // name (sdl2-compat copies SDL_VIDEODRIVER into SDL3's SDL_VIDEO_DRIVER when it loads).
@@ -90,8 +97,9 @@ std::string suiteSdlLibraryDir() {
     return dir != nullptr ? dir : "";
 }
 
-GameProcess::GameProcess(const std::string& workDir, const std::string& sdlLibraryDir)
-    : workDir_(workDir), game_(gameLaunch(workDir, sdlLibraryDir)) {}
+GameProcess::GameProcess(const std::string& workDir, const std::string& sdlLibraryDir,
+                         int stackKilobytes)
+    : workDir_(workDir), game_(gameLaunch(workDir, sdlLibraryDir, stackKilobytes)) {}
 
 void GameProcess::waitForWindow(double seconds) {
     const auto deadline = after(seconds);

@@ -15,9 +15,11 @@ std::string suiteSdlLibraryDir();
 class GameProcess {
 public:
     // Starts build/plimsdl in `workDir` on the current DISPLAY (video driver left to SDL), with
-    // the SDL 1.2 found in `sdlLibraryDir` (empty: the system's classic SDL 1.2).
+    // the SDL 1.2 found in `sdlLibraryDir` (empty: the system's classic SDL 1.2), and with a
+    // stack of at most `stackKilobytes` (0: as large as the test's own may grow).
     explicit GameProcess(const std::string& workDir,
-                         const std::string& sdlLibraryDir = suiteSdlLibraryDir());
+                         const std::string& sdlLibraryDir = suiteSdlLibraryDir(),
+                         int stackKilobytes = 0);
     // Kills the game if it still runs.
     ~GameProcess() = default;
     GameProcess(const GameProcess&) = delete;
