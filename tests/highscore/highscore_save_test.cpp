@@ -20,6 +20,7 @@
 #include "highscore/table_rows.h"
 #include "highscore_table.h"
 #include "replace_file.h"
+#include "score_line.h"
 #include "support/work_dir.h"
 
 namespace fs = std::filesystem;
@@ -247,9 +248,9 @@ void limitAddressSpace(rlim_t allowance) {
 
 TEST(HighscoreTableDeathTest, RunningOutOfMemoryEndsWithMessageOnStandardOutput) {
     WorkDir dir;
-    // A gigabyte of NUL bytes without a line feed, sparse so that it takes no room on disk.
+    // NUL bytes up to the longest line a table reads, sparse so that they take no room on disk.
     const char* const kHugeLine = "Data/einfach.hsc";
-    constexpr off_t kHugeSize = off_t{1} << 30;
+    constexpr auto kHugeSize = static_cast<off_t>(kLongestScoreLine);
     const int huge = open(kHugeLine, O_WRONLY | O_CREAT, 0644);
     ASSERT_EQ(ftruncate(huge, kHugeSize), 0);
     close(huge);
@@ -259,7 +260,8 @@ TEST(HighscoreTableDeathTest, RunningOutOfMemoryEndsWithMessageOnStandardOutput)
         void (*starve)();
     } cases[] = {
         {"no memory for the list", kFile, [] { g_failNextArray = true; }},
-        {"a line longer than memory allows", kHugeLine, [] { limitAddressSpace(256 << 20); }},
+        {"no memory for a line of the longest kind", kHugeLine,
+         [] { limitAddressSpace(kLongestScoreLine / 2); }},
     };
     for (const auto& c : cases) {
         if (c.file == kHugeLine && kAddressSanitizer) {
