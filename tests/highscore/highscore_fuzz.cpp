@@ -42,7 +42,8 @@ public:
             std::perror("highscore fuzz: cannot create a temporary directory");
             std::abort();
         }
-        path = pattern;
+        // Saves follow only links of the player's own, so the path is taken without any.
+        path = fs::canonical(pattern).string();
     }
     ~FuzzDirectory() {
         std::error_code ignored;

@@ -48,6 +48,9 @@ std::vector<std::string> filesIn(const std::string& directory) {
     return names;
 }
 
+// Another player, for the tests that root runs.
+constexpr uid_t kNobody = 65534;
+
 mode_t permissionsOf(const std::string& path) {
     struct stat status = {};
     EXPECT_EQ(stat(path.c_str(), &status), 0);
@@ -94,7 +97,6 @@ TEST(HighscoreSaveDeathTest, UnreadableFileKeepsItsScores) {
         EXPECT_EQ(loadRows(kFile), defaultRows(150, 10));
     } else {
         // nobody owns the file and its folder, so only the mode keeps the file from being written.
-        constexpr uid_t kNobody = 65534;
         ASSERT_EQ(chmod(dir.root().c_str(), 0755), 0);
         ASSERT_EQ(chown("Data", kNobody, kNobody), 0);
         ASSERT_EQ(chown(kFile, kNobody, kNobody), 0);
@@ -153,17 +155,42 @@ TEST(HighscoreSave, KeepsPermissionsAndLinks) {
     EXPECT_TRUE(fs::is_symlink("Data/einfach.hsc"));
     EXPECT_EQ(dir.readFile("Data/later.hsc"), fileText(defaultRows(150, 10)));
 
-    // The same links as another user's (only root can give them away): read, never written through.
-    if (geteuid() == 0) {
-        dir.writeFile("Data/real.hsc", kUnsorted);
-        fs::remove("Data/later.hsc");
-        for (const char* link : {kFile, "Data/einfach.hsc"}) {
-            ASSERT_EQ(lchown(link, 65534, 65534), 0);
+    // A link of the player's own to the folder is followed like the table's.
+    fs::create_symlink("Data", "Ours");
+    loadRows("Ours/schwer.hsc");
+    EXPECT_EQ(dir.readFile("Data/schwer.hsc"), fileText(defaultRows(150, 10)));
+}
+
+// Another user's link anywhere on the path (planted, say, where the game runs as root): the table
+// shows what it leads to, but nothing is ever written or created through it.
+TEST(HighscoreSave, OtherUsersLinksAreReadButNeverWrittenThrough) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "only root can give a link to another user";
+    }
+    const struct {
+        const char* link;  // another user's, to `target`
+        const char* target;
+        const char* path;  // the table looked at; "Ours" is the player's own link to "Data"
+    } cases[] = {
+        {"Data/mittel.hsc", "../Real/mittel.hsc", "Data/mittel.hsc"},
+        {"Data/einfach.hsc", "../Real/einfach.hsc", "Data/einfach.hsc"},
+        {"Data", "Real", "Data/mittel.hsc"},
+        {"Data", "Real", "Data/einfach.hsc"},
+        {"Data", "Real", "Ours/mittel.hsc"},
+    };
+    for (const auto& c : cases) {
+        WorkDir dir;
+        fs::rename("Data", "Real");
+        dir.writeFile("Real/mittel.hsc", kUnsorted);
+        if (std::string(c.link) != "Data") {
+            fs::create_directory("Data");
         }
-        EXPECT_EQ(loadRows(kFile)[0], Row("High", 9999));
-        loadRows("Data/einfach.hsc");
-        EXPECT_EQ(dir.readFile("Data/real.hsc"), kUnsorted);
-        EXPECT_FALSE(dir.exists("Data/later.hsc"));
+        fs::create_symlink(c.target, c.link);
+        ASSERT_EQ(lchown(c.link, kNobody, kNobody), 0);
+        fs::create_symlink("Data", "Ours");
+        loadRows(c.path);
+        EXPECT_EQ(dir.readFile("Real/mittel.hsc"), kUnsorted) << c.link << ", " << c.path;
+        EXPECT_EQ(filesIn("Real"), std::vector<std::string>{"mittel.hsc"}) << c.path;
     }
 }
 
