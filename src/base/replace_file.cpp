@@ -74,9 +74,12 @@ bool adoptAttributes(int fd, const Target& target) {
     if (!target.exists) {
         return true;
     }
-    // Only a privileged process may hand the file to another owner; otherwise it stays ours. (With
-    // _FORTIFY_SOURCE, GCC warns of fchown's result thrown away by a bare (void).)
-    (void)(fchown(fd, target.status.st_uid, target.status.st_gid) == 0);
+    // Only a privileged process may hand the file to another owner; otherwise it stays ours. The
+    // group is set on its own, since any player may give their own file to a group they are in,
+    // and the table then stays writable for the rest of that group. (With _FORTIFY_SOURCE, GCC
+    // warns of fchown's result thrown away by a bare (void).)
+    (void)(fchown(fd, target.status.st_uid, static_cast<gid_t>(-1)) == 0);
+    (void)(fchown(fd, static_cast<uid_t>(-1), target.status.st_gid) == 0);
     return fchmod(fd, target.status.st_mode & kPermissionBits) == 0;
 }
 

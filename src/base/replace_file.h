@@ -24,7 +24,8 @@ using ContentWriter = std::function<bool(int fd)>;
 //   opened before that is known.
 // - A file swapped for another between that check and the rename (`writeContents` runs in
 //   between) is left alone.
-// - An existing file keeps its permission bits (and its owner, where the process may set it).
+// - An existing file keeps its permission bits, and its owner and its group each where the
+//   process may set them (any user may give their own file to a group they are in).
 // - Temporary files that earlier saves of the same file left behind when they were cut short are
 //   removed once they are older than a minute, unless a save still running holds them.
 bool replaceFileContents(const std::string& path, const ContentWriter& writeContents);

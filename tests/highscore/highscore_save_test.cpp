@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 #include <new>
+#include <tuple>
 
 #include "highscore/table_rows.h"
 #include "highscore_table.h"
@@ -48,8 +49,12 @@ std::vector<std::string> filesIn(const std::string& directory) {
     return names;
 }
 
-// Another player, for the tests that root runs.
+// Another player, for the tests that root runs; becomeNobody makes a death test's child that
+// player, in `group` as well.
 constexpr uid_t kNobody = 65534;
+bool becomeNobody(gid_t group = kNobody) {
+    return setgroups(1, &group) == 0 && setgid(kNobody) == 0 && setuid(kNobody) == 0;
+}
 
 mode_t permissionsOf(const std::string& path) {
     struct stat status = {};
@@ -101,9 +106,7 @@ TEST(HighscoreSaveDeathTest, UnreadableFileKeepsItsScores) {
         ASSERT_EQ(chown("Data", kNobody, kNobody), 0);
         ASSERT_EQ(chown(kFile, kNobody, kNobody), 0);
         const auto loadAsNobody = [] {
-            const bool nobody =
-                setgroups(0, nullptr) == 0 && setgid(kNobody) == 0 && setuid(kNobody) == 0;
-            std::exit(nobody && loadRows(kFile) == defaultRows(150, 10) ? 0 : 1);
+            std::exit(becomeNobody() && loadRows(kFile) == defaultRows(150, 10) ? 0 : 1);
         };
         EXPECT_EXIT(loadAsNobody(), testing::ExitedWithCode(0), "");
     }
@@ -192,6 +195,27 @@ TEST(HighscoreSave, OtherUsersLinksAreReadButNeverWrittenThrough) {
         EXPECT_EQ(dir.readFile("Real/mittel.hsc"), kUnsorted) << c.link << ", " << c.path;
         EXPECT_EQ(filesIn("Real"), std::vector<std::string>{"mittel.hsc"}) << c.path;
     }
+}
+
+// A table of group users (100), mode 0664, saved by nobody, one of the group: it stays the
+// group's, so the rest of the group can still save it.
+TEST(HighscoreSaveDeathTest, AnotherPlayersSaveKeepsTheGroup) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "only root can give a table to another player";
+    }
+    constexpr gid_t kUsers = 100;
+    WorkDir dir;
+    dir.writeFile(kFile, kUnsorted);
+    ASSERT_EQ(chmod(dir.root().c_str(), 0755), 0);
+    ASSERT_EQ(chown("Data", kNobody, kNobody), 0);
+    ASSERT_EQ(chown(kFile, 0, kUsers), 0);
+    ASSERT_EQ(chmod(kFile, 0664), 0);
+    EXPECT_EXIT(std::exit(becomeNobody(kUsers) && loadRows(kFile)[0] == Row("High", 9999) ? 0 : 1),
+                testing::ExitedWithCode(0), "");
+    struct stat saved = {};
+    ASSERT_EQ(stat(kFile, &saved), 0);
+    EXPECT_EQ(std::make_tuple(saved.st_uid, saved.st_gid, saved.st_mode & 07777),
+              std::make_tuple(kNobody, kUsers, 0664u));
 }
 
 // A file swapped for something else after the save checked it, and before the new table is
