@@ -2,12 +2,13 @@
 #include "replace_file.h"
 
 #include <fcntl.h>
-#include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <utility>
 
+#include "path_walk.h"
 #include "temporary_files.h"
 
 namespace {
@@ -18,7 +19,6 @@ constexpr mode_t kNewFileMode = 0666;
 constexpr mode_t kPrivateMode = 0600;
 constexpr mode_t kPermissionBits = 07777;
 constexpr mode_t kAnyWriteBit = 0222;
-constexpr int kMaxLinkHops = 40;  // as many as the kernel follows
 
 // The file to be replaced, found once and from then on reached through its directory only.
 struct Target {
@@ -37,66 +37,16 @@ struct Target {
     struct stat status = {};  // as checked, when it exists
 };
 
-std::string parentOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? std::string("/") : path.substr(0, slash);
-}
-
-// Where the link open at `fd` leads; false when it cannot be read or another user made it. A link
-// someone else planted (in a folder they control, with the game run as root) could aim the save
-// at any file of ours, so, as with the kernel's protected symlinks, it is never followed for
-// writing.
-bool readOwnLink(int fd, const struct stat& status, std::string* target) {
-    if (status.st_uid != geteuid()) {
-        return false;
-    }
-    char link[PATH_MAX];
-    const ssize_t length = readlinkat(fd, "", link, sizeof link);
-    if (length <= 0 || static_cast<std::size_t>(length) >= sizeof link) {
-        return false;
-    }
-    target->assign(link, static_cast<std::size_t>(length));
-    return true;
-}
-
-// Follows the symbolic links at the end of `path` to the name the file has, or will have: a
-// link whose file does not exist yet leads to where that file will be created.
-bool followLinks(std::string path, std::string* resolved) {
-    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
-        *resolved = path;
-        // Each link is opened once, so the owner checked is that of the link read.
-        const int fd = open(path.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
-        if (fd < 0) {
-            return errno == ENOENT;
-        }
-        struct stat status = {};
-        std::string target;
-        const bool seen = fstat(fd, &status) == 0;
-        const bool followed = seen && S_ISLNK(status.st_mode) && readOwnLink(fd, status, &target);
-        close(fd);
-        if (!followed) {
-            return seen && !S_ISLNK(status.st_mode);
-        }
-        path = target[0] == '/' ? target : parentOf(path).append("/").append(target);
-    }
-    return false;
-}
-
 // Finds the file `path` leads to and whether it may be replaced.
 bool findTarget(const std::string& path, Target* target) {
-    std::string resolved;
-    if (!followLinks(path, &resolved)) {
+    PathEnd end;
+    if (!walkPath(path, &end)) {
         return false;
     }
-    const std::size_t slash = resolved.rfind('/');
-    target->name = slash == std::string::npos ? resolved : resolved.substr(slash + 1);
-    if (target->name.empty() || target->name == "." || target->name == "..") {
-        return false;
-    }
-    target->directory = open(parentOf(resolved).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    target->name = std::move(end.name);
+    // Opened for reading, so that the rename can be synced: from here on everything happens in
+    // this very directory, whatever is swapped in on the way to it.
+    target->directory = openat(end.directory, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (target->directory < 0) {
         return false;
     }
@@ -124,9 +74,12 @@ bool adoptAttributes(int fd, const Target& target) {
     if (!target.exists) {
         return true;
     }
-    // Only a privileged process may hand the file to another owner; otherwise it stays ours. (With
-    // _FORTIFY_SOURCE, GCC warns of fchown's result thrown away by a bare (void).)
-    (void)(fchown(fd, target.status.st_uid, target.status.st_gid) == 0);
+    // Only a privileged process may hand the file to another owner; otherwise it stays ours. The
+    // group is set on its own, since any player may give their own file to a group they are in,
+    // and the table then stays writable for the rest of that group. (With _FORTIFY_SOURCE, GCC
+    // warns of fchown's result thrown away by a bare (void).)
+    (void)(fchown(fd, target.status.st_uid, static_cast<gid_t>(-1)) == 0);
+    (void)(fchown(fd, static_cast<uid_t>(-1), target.status.st_gid) == 0);
     return fchmod(fd, target.status.st_mode & kPermissionBits) == 0;
 }
 

@@ -64,8 +64,10 @@ void HighscoreTable::load() {
         // A line longer than memory allows: as if the list itself could not be had.
         failListAllocation();
     }
-    // Defaults written over a file that could not be read would lose the player's scores.
-    mayRewrite = reader.outcome() != TableReader::Outcome::Unreadable;
+    // Defaults written over a file that could not be read would lose the player's scores, and a
+    // line too long to read would be lost with every line after it.
+    mayRewrite = reader.outcome() == TableReader::Outcome::Missing ||
+                 reader.outcome() == TableReader::Outcome::Read;
 }
 
 // Selection sort, highest first; among equal highest scores the first one found is taken, so a

@@ -12,13 +12,14 @@ extern const char* const kDefaultName;
 class HighscoreTable {
 public:
     // Binds the table to the file at `path` with room for `size` entries, reads the file
-    // (default entries where it has no usable line) and sorts, highest first. Ends the process
-    // with code 1 if the entries, or a line of the file, cannot be allocated; a `size` outside 0
-    // to 32767 (the table counts with 16-bit indices) counts as such a failure.
+    // (default entries where it has no usable line) and sorts, highest first. Reading stops at
+    // a line longer than kLongestScoreLine: it and every later slot get default entries. Ends the
+    // process with code 1 if the entries, or a line of the file, cannot be allocated; a `size`
+    // outside 0 to 32767 (the table counts with 16-bit indices) counts as such a failure.
     HighscoreTable(std::string path, int size);
     // Writes the table back to its file, but only when the file was missing or was read through:
-    // a file that exists but could not be read keeps the scores it holds. A failed write leaves
-    // the old file as it was.
+    // a file that exists but could not be read, or whose reading stopped at a line longer than
+    // kLongestScoreLine, keeps the scores it holds. A failed write leaves the old file as it was.
     ~HighscoreTable();
     HighscoreTable(const HighscoreTable&) = delete;
     HighscoreTable& operator=(const HighscoreTable&) = delete;

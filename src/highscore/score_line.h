@@ -15,6 +15,10 @@ struct HighscoreEntry {
 // Separates the name from the score in a line of a .hsc file.
 constexpr char kScoreSeparator = ';';
 
+// The longest line a table reads, a megabyte: far beyond any name a player would type, yet all
+// fifteen lines together still take only milliseconds and megabytes, however large the file.
+constexpr std::size_t kLongestScoreLine = std::size_t{1} << 20;
+
 // Reads a score the way `atoi` does (leading C-locale white space, an optional sign, the digits up
 // to the first other byte, 0 without digits), but a number beyond the signed 32-bit range
 // saturates to its nearest limit instead of being undefined. `text` need not be NUL-terminated.

@@ -4,10 +4,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <memory>
 
 #include "regular_file.h"
+#include "score_line.h"
 
 namespace {
 
@@ -30,11 +33,15 @@ TableReader::~TableReader() {
 }
 
 bool TableReader::findLineEnd(off_t start, off_t* end, bool* hasLineFeed) const {
-    char chunk[kScanChunk];
+    // On the heap: the game may run with a stack of a few dozen kilobytes (ulimit -s).
+    const std::unique_ptr<char[]> chunk(new char[kScanChunk]);
+    // One byte past the longest line tells a line that goes on from one that ends there.
+    const off_t limit = start + static_cast<off_t>(kLongestScoreLine) + 1;
     *end = start;
     *hasLineFeed = false;
-    for (;;) {
-        const ssize_t got = pread(fd_, chunk, sizeof chunk, *end);
+    while (*end < limit) {
+        const auto wanted = static_cast<std::size_t>(std::min<off_t>(kScanChunk, limit - *end));
+        const ssize_t got = pread(fd_, chunk.get(), wanted, *end);
         if (got < 0 && errno == EINTR) {
             continue;
         }
@@ -44,13 +51,14 @@ bool TableReader::findLineEnd(off_t start, off_t* end, bool* hasLineFeed) const 
         if (got == 0) {
             return true;
         }
-        if (const void* feed = std::memchr(chunk, '\n', static_cast<std::size_t>(got))) {
-            *end += static_cast<const char*>(feed) - chunk;
+        if (const void* feed = std::memchr(chunk.get(), '\n', static_cast<std::size_t>(got))) {
+            *end += static_cast<const char*>(feed) - chunk.get();
             *hasLineFeed = true;
             return true;
         }
         *end += got;
     }
+    return true;
 }
 
 bool TableReader::nextLine(std::string* line) {
@@ -58,8 +66,8 @@ bool TableReader::nextLine(std::string* line) {
     if (fd_ < 0 || ended_) {
         return false;
     }
-    // The line is measured first and then read in one piece, so even a line of many megabytes
-    // takes its own size in memory once, not the doubling a growing buffer would need.
+    // The line is measured first and then read in one piece, so even a line of a megabyte takes
+    // its own size in memory once, not the doubling a growing buffer would need.
     off_t end = 0;
     bool hasLineFeed = false;
     if (!findLineEnd(next_, &end, &hasLineFeed)) {
@@ -68,6 +76,13 @@ bool TableReader::nextLine(std::string* line) {
         return false;
     }
     if (end == next_ && !hasLineFeed) {
+        ended_ = true;
+        return false;
+    }
+    // A line beyond the longest (a file grown to gigabytes, say) is neither read nor followed to
+    // its end: none of what it may hold can be shown or written back whole.
+    if (end - next_ > static_cast<off_t>(kLongestScoreLine)) {
+        outcome_ = Outcome::LineTooLong;
         ended_ = true;
         return false;
     }

@@ -9,9 +9,10 @@ class TableReader {
 public:
     // What reading found out about the file.
     enum class Outcome {
-        Missing,     // there is no file (a symbolic link may point to where it would be)
-        Read,        // every line asked for was read, or the file ended before
-        Unreadable,  // it exists but is not a regular file, cannot be opened, or a read failed
+        Missing,      // there is no file (a symbolic link may point to where it would be)
+        Read,         // every line asked for was read, or the file ended before
+        Unreadable,   // it exists but is not a regular file, cannot be opened, or a read failed
+        LineTooLong,  // reading stopped at a line longer than kLongestScoreLine bytes
     };
 
     // Opens `path` if it names a regular file. Never blocks: a named pipe or a device is
@@ -22,15 +23,18 @@ public:
     TableReader(const TableReader&) = delete;
     TableReader& operator=(const TableReader&) = delete;
 
-    // Reads the next line, without its line feed, into `line`, at any length memory allows (a
-    // failed allocation throws std::bad_alloc). False, with `line` empty, when the file has no
-    // further line or cannot be read.
+    // Reads the next line, without its line feed, into `line` (a failed allocation throws
+    // std::bad_alloc). False, with `line` empty, when the file has no further line, cannot be
+    // read, or when the line is longer than kLongestScoreLine: that line and all after it are
+    // then left unread, and the outcome is LineTooLong. So however large the file, no more than one
+    // byte beyond that bound is looked at for a line.
     bool nextLine(std::string* line);
 
     Outcome outcome() const { return outcome_; }
 
 private:
-    // Finds where the line starting at `start` ends; false when a read failed.
+    // Finds where the line starting at `start` ends, looking no further than one byte beyond
+    // kLongestScoreLine; false when a read failed.
     bool findLineEnd(off_t start, off_t* end, bool* hasLineFeed) const;
 
     int fd_ = -1;

@@ -209,7 +209,10 @@ TEST_F(EndToEndTest, BrokenHighscoreFilesShowATableAndAreRewrittenWithAPipeForTh
         {"a score beyond 32 bits, a NUL byte for a name, a CR line end",
          "A;9999999999999\n\0;\r\n"s, "A;2147483647\n" + defaultLines(130, 10) + "\0;0\n"s},
     };
-    GameProcess& game = start();
+    // On as small a stack as `ulimit -s 64` gives, which reading and writing a table fit in.
+    GameStart smallStack;
+    smallStack.stackKilobytes = 64;
+    GameProcess& game = start(suiteSdlLibraryDir(), smallStack);
     // The font, read at the start, is no longer opened by its name: a named pipe put there
     // would block the game for ever.
     const std::string font = work.root() + "/Data/boulder.ttf";

@@ -20,10 +20,12 @@ protected:
 
     void SetUp() override { work.copyGameData(); }
 
-    // Starts the game on the SDL 1.2 in `sdlDir` (default: the suite's) and waits for its window;
-    // the test fails at once, with the game's exit code and messages, if none appears.
-    GameProcess& start(const std::string& sdlDir = suiteSdlLibraryDir()) {
-        process = std::make_unique<GameProcess>(work.root(), sdlDir);
+    // Starts the game on the SDL 1.2 in `sdlDir` (default: the suite's), as `how` says, and waits
+    // for its window; the test fails at once, with the game's exit code and messages, if none
+    // appears.
+    GameProcess& start(const std::string& sdlDir = suiteSdlLibraryDir(),
+                       const GameStart& how = {}) {
+        process = std::make_unique<GameProcess>(work.root(), sdlDir, how);
         process->waitForWindow();
         return *process;
     }

@@ -42,9 +42,16 @@ int nearestLevel(int value, int levels) {
 }
 
 Launch gameLaunch(const std::string& workDir, const std::string& sdlLibraryDir,
-                  bool standardStreamsClosed) {
+                  const GameStart& how) {
     Launch launch;
     launch.argv = {PLIMSDL_BINARY};
+    if (how.stackKilobytes > 0) {
+        // As `ulimit -s` would; prlimit starts the game in its own place, so its exit is the
+        // game's.
+        launch.argv.insert(
+            launch.argv.begin(),
+            {"prlimit", "--stack=" + std::to_string(how.stackKilobytes * 1024), "--"});
+    }
     launch.workDir = workDir;
     // The unit tests' dummy display must not leak into a run on the real X server, under either
     // name (sdl2-compat copies SDL_VIDEODRIVER into SDL3's SDL_VIDEO_DRIVER when it loads).
@@ -56,7 +63,7 @@ Launch gameLaunch(const std::string& workDir, const std::string& sdlLibraryDir,
     }
     launch.outPath = workDir + "/.stdout";
     launch.errPath = workDir + "/.stderr";
-    launch.standardStreamsClosed = standardStreamsClosed;
+    launch.standardStreamsClosed = how.standardStreamsClosed;
     return launch;
 }
 
@@ -94,8 +101,8 @@ std::string suiteSdlLibraryDir() {
 }
 
 GameProcess::GameProcess(const std::string& workDir, const std::string& sdlLibraryDir,
-                         bool standardStreamsClosed)
-    : workDir_(workDir), game_(gameLaunch(workDir, sdlLibraryDir, standardStreamsClosed)) {}
+                         const GameStart& how)
+    : workDir_(workDir), game_(gameLaunch(workDir, sdlLibraryDir, how)) {}
 
 void GameProcess::waitForWindow(double seconds) {
     const auto deadline = after(seconds);

@@ -14,14 +14,20 @@ std::string suiteSdlLibraryDir();
 
 // Input goes through xdotool and the X server, which keep its order; a test that needs an
 // input's effect before its next step waits for it with waitFor. Every wait is bounded.
+// How a test starts the game, beyond its folder and its SDL.
+struct GameStart {
+    bool standardStreamsClosed = false;  // instead of into files of the work folder
+    int stackKilobytes = 0;              // a stack of at most this (0: as the test's own)
+};
+
 class GameProcess {
 public:
     // Starts build/plimsdl in `workDir` on the current DISPLAY (video driver left to SDL), with
-    // the SDL 1.2 found in `sdlLibraryDir` (empty: the system's classic SDL 1.2), and its
-    // standard streams in files of the work folder or, if asked, closed.
+    // the SDL 1.2 found in `sdlLibraryDir` (empty: the system's classic SDL 1.2), and as `how`
+    // says.
     explicit GameProcess(const std::string& workDir,
                          const std::string& sdlLibraryDir = suiteSdlLibraryDir(),
-                         bool standardStreamsClosed = false);
+                         const GameStart& how = {});
     // Kills the game if it still runs.
     ~GameProcess() = default;
     GameProcess(const GameProcess&) = delete;

@@ -247,7 +247,9 @@ TEST_F(EndToEndTest, BeendeOrClosingTheWindowEndsTheProgram) {
 // Started as by `plimsdl <&- >&- 2>&-`, the game holds the three numbers with /dev/null: its X
 // connection, on classic SDL given descriptor 2, took in the sound library's error text and hung.
 TEST_F(EndToEndTest, ClosedStandardStreamsAreHeldByDevNull) {
-    process = std::make_unique<GameProcess>(work.root(), suiteSdlLibraryDir(), true);
+    GameStart closedStreams;
+    closedStreams.standardStreamsClosed = true;
+    process = std::make_unique<GameProcess>(work.root(), suiteSdlLibraryDir(), closedStreams);
     process->waitForWindow();
     for (int fd = 0; fd <= 2; ++fd) {
         const std::string link =

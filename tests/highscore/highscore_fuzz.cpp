@@ -42,7 +42,8 @@ public:
             std::perror("highscore fuzz: cannot create a temporary directory");
             std::abort();
         }
-        path = pattern;
+        // Saves follow only links of the player's own, so the path is taken without any.
+        path = fs::canonical(pattern).string();
     }
     ~FuzzDirectory() {
         std::error_code ignored;
@@ -68,15 +69,18 @@ Entries entriesOf(const HighscoreTable& table) {
     return entries;
 }
 
-// What the table must hold, in file order: the parser's reading of each of the first lines.
-Entries expectedEntries(const std::string& file) {
+// What the table must hold, in file order: the parser's reading of each of the first lines, up
+// to a line longer than the longest a table reads (`tooLong` then tells so).
+Entries expectedEntries(const std::string& file, bool* tooLong) {
     Entries entries;
     std::size_t start = 0;
+    *tooLong = false;
     for (int i = 0; i < kTableSize; ++i) {
         std::string line;
-        if (start < file.size()) {
+        if (start < file.size() && !*tooLong) {
             const std::size_t end = std::min(file.find('\n', start), file.size());
-            line = file.substr(start, end - start);
+            *tooLong = end - start > kLongestScoreLine;
+            line = *tooLong ? std::string() : file.substr(start, end - start);
             start = end + 1;
         }
         HighscoreEntry entry{":)", (kTableSize - i) * kDefaultScoreStep};
@@ -86,7 +90,8 @@ Entries expectedEntries(const std::string& file) {
     return entries;
 }
 
-void checkLoaded(const Entries& loaded, const std::string& file, const std::uint8_t* data) {
+void checkLoaded(const Entries& loaded, const std::string& file, const std::uint8_t* data,
+                 bool* tooLong) {
     if (loaded.size() != kTableSize) {
         violation("the table does not hold 15 entries", data, file.size());
     }
@@ -95,7 +100,7 @@ void checkLoaded(const Entries& loaded, const std::string& file, const std::uint
             violation("the table is not sorted highest first", data, file.size());
         }
     }
-    Entries expected = expectedEntries(file);
+    Entries expected = expectedEntries(file, tooLong);
     Entries found = loaded;
     std::sort(expected.begin(), expected.end());
     std::sort(found.begin(), found.end());
@@ -121,9 +126,14 @@ void fuzzHighscoreFile(const std::uint8_t* data, std::size_t size) {
         const HighscoreTable table(path, kTableSize);
         loaded = entriesOf(table);
     }
-    checkLoaded(loaded, file, data);
+    bool tooLong = false;
+    checkLoaded(loaded, file, data, &tooLong);
     const std::string saved = readWholeFile(path);
-    if (std::count(saved.begin(), saved.end(), '\n') != kTableSize || saved.back() != '\n') {
+    if (tooLong && saved != file) {
+        violation("a file with a line beyond the longest was written", data, size);
+    }
+    if (!tooLong &&
+        (std::count(saved.begin(), saved.end(), '\n') != kTableSize || saved.back() != '\n')) {
         violation("the saved file does not have 15 lines", data, size);
     }
     {

@@ -6,6 +6,7 @@
 
 // Writes `data` as a highscore file into a private temporary directory, builds a table of 15 from
 // it and aborts with a message on standard error when loading, sorting or saving breaks a rule:
-// 15 entries, highest first, the same entries the line parser finds (defaults for the rest), a
-// saved file of 15 lines that reads back as the same table and rewrites to the same bytes.
+// 15 entries, highest first, the same entries the line parser finds (defaults for the rest, and
+// from a line longer than the longest a table reads on), a saved file of 15 lines (or, after such
+// a line, the file as it was) that reads back as the same table and rewrites to the same bytes.
 void fuzzHighscoreFile(const std::uint8_t* data, std::size_t size);

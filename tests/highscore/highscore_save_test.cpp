@@ -16,10 +16,12 @@
 #include <filesystem>
 #include <fstream>
 #include <new>
+#include <tuple>
 
 #include "highscore/table_rows.h"
 #include "highscore_table.h"
 #include "replace_file.h"
+#include "score_line.h"
 #include "support/work_dir.h"
 
 namespace fs = std::filesystem;
@@ -45,6 +47,13 @@ std::vector<std::string> filesIn(const std::string& directory) {
         names.push_back(entry.path().filename().string());
     }
     return names;
+}
+
+// Another player, for the tests that root runs; becomeNobody makes a death test's child that
+// player, in `group` as well.
+constexpr uid_t kNobody = 65534;
+bool becomeNobody(gid_t group = kNobody) {
+    return setgroups(1, &group) == 0 && setgid(kNobody) == 0 && setuid(kNobody) == 0;
 }
 
 mode_t permissionsOf(const std::string& path) {
@@ -93,14 +102,11 @@ TEST(HighscoreSaveDeathTest, UnreadableFileKeepsItsScores) {
         EXPECT_EQ(loadRows(kFile), defaultRows(150, 10));
     } else {
         // nobody owns the file and its folder, so only the mode keeps the file from being written.
-        constexpr uid_t kNobody = 65534;
         ASSERT_EQ(chmod(dir.root().c_str(), 0755), 0);
         ASSERT_EQ(chown("Data", kNobody, kNobody), 0);
         ASSERT_EQ(chown(kFile, kNobody, kNobody), 0);
         const auto loadAsNobody = [] {
-            const bool nobody =
-                setgroups(0, nullptr) == 0 && setgid(kNobody) == 0 && setuid(kNobody) == 0;
-            std::exit(nobody && loadRows(kFile) == defaultRows(150, 10) ? 0 : 1);
+            std::exit(becomeNobody() && loadRows(kFile) == defaultRows(150, 10) ? 0 : 1);
         };
         EXPECT_EXIT(loadAsNobody(), testing::ExitedWithCode(0), "");
     }
@@ -151,24 +157,65 @@ TEST(HighscoreSave, KeepsPermissionsAndLinks) {
     EXPECT_EQ(loadRows("Data/einfach.hsc"), defaultRows(150, 10));
     EXPECT_TRUE(fs::is_symlink("Data/einfach.hsc"));
     EXPECT_EQ(dir.readFile("Data/later.hsc"), fileText(defaultRows(150, 10)));
+
+    // A link of the player's own to the folder is followed like the table's.
+    fs::create_symlink("Data", "Ours");
+    loadRows("Ours/schwer.hsc");
+    EXPECT_EQ(dir.readFile("Data/schwer.hsc"), fileText(defaultRows(150, 10)));
 }
 
-// The same links as another user's: read, never written through.
-TEST(HighscoreSave, AnotherUsersLinksAreReadNeverWrittenThrough) {
+// Another user's link anywhere on the path (planted, say, where the game runs as root): the table
+// shows what it leads to, but nothing is ever written or created through it.
+TEST(HighscoreSave, OtherUsersLinksAreReadButNeverWrittenThrough) {
     if (geteuid() != 0) {
-        GTEST_SKIP() << "only root can give links to another user";
+        GTEST_SKIP() << "only root can give a link to another user";
     }
+    const struct {
+        const char* link;  // another user's, to `target`
+        const char* target;
+        const char* path;  // the table looked at; "Ours" is the player's own link to "Data"
+    } cases[] = {
+        {"Data/mittel.hsc", "../Real/mittel.hsc", "Data/mittel.hsc"},
+        {"Data/einfach.hsc", "../Real/einfach.hsc", "Data/einfach.hsc"},
+        {"Data", "Real", "Data/mittel.hsc"},
+        {"Data", "Real", "Data/einfach.hsc"},
+        {"Data", "Real", "Ours/mittel.hsc"},
+    };
+    for (const auto& c : cases) {
+        WorkDir dir;
+        fs::rename("Data", "Real");
+        dir.writeFile("Real/mittel.hsc", kUnsorted);
+        if (std::string(c.link) != "Data") {
+            fs::create_directory("Data");
+        }
+        fs::create_symlink(c.target, c.link);
+        ASSERT_EQ(lchown(c.link, kNobody, kNobody), 0);
+        fs::create_symlink("Data", "Ours");
+        loadRows(c.path);
+        EXPECT_EQ(dir.readFile("Real/mittel.hsc"), kUnsorted) << c.link << ", " << c.path;
+        EXPECT_EQ(filesIn("Real"), std::vector<std::string>{"mittel.hsc"}) << c.path;
+    }
+}
+
+// A table of group users (100), mode 0664, saved by nobody, one of the group: it stays the
+// group's, so the rest of the group can still save it.
+TEST(HighscoreSaveDeathTest, AnotherPlayersSaveKeepsTheGroup) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "only root can give a table to another player";
+    }
+    constexpr gid_t kUsers = 100;
     WorkDir dir;
-    dir.writeFile("Data/real.hsc", kUnsorted);
-    fs::create_symlink("real.hsc", kFile);
-    fs::create_symlink("later.hsc", "Data/einfach.hsc");
-    for (const char* link : {kFile, "Data/einfach.hsc"}) {
-        ASSERT_EQ(lchown(link, 65534, 65534), 0);
-    }
-    EXPECT_EQ(loadRows(kFile)[0], Row("High", 9999));
-    loadRows("Data/einfach.hsc");
-    EXPECT_EQ(dir.readFile("Data/real.hsc"), kUnsorted);
-    EXPECT_FALSE(dir.exists("Data/later.hsc"));
+    dir.writeFile(kFile, kUnsorted);
+    ASSERT_EQ(chmod(dir.root().c_str(), 0755), 0);
+    ASSERT_EQ(chown("Data", kNobody, kNobody), 0);
+    ASSERT_EQ(chown(kFile, 0, kUsers), 0);
+    ASSERT_EQ(chmod(kFile, 0664), 0);
+    EXPECT_EXIT(std::exit(becomeNobody(kUsers) && loadRows(kFile)[0] == Row("High", 9999) ? 0 : 1),
+                testing::ExitedWithCode(0), "");
+    struct stat saved = {};
+    ASSERT_EQ(stat(kFile, &saved), 0);
+    EXPECT_EQ(std::make_tuple(saved.st_uid, saved.st_gid, saved.st_mode & 07777),
+              std::make_tuple(kNobody, kUsers, 0664u));
 }
 
 // A file swapped for something else after the save checked it, and before the new table is
@@ -252,9 +299,9 @@ void limitAddressSpace(rlim_t allowance) {
 
 TEST(HighscoreTableDeathTest, RunningOutOfMemoryEndsWithMessageOnStandardOutput) {
     WorkDir dir;
-    // A gigabyte of NUL bytes without a line feed, sparse so that it takes no room on disk.
+    // NUL bytes up to the longest line a table reads, sparse so that they take no room on disk.
     const char* const kHugeLine = "Data/einfach.hsc";
-    constexpr off_t kHugeSize = off_t{1} << 30;
+    constexpr auto kHugeSize = static_cast<off_t>(kLongestScoreLine);
     const int huge = open(kHugeLine, O_WRONLY | O_CREAT, 0644);
     ASSERT_EQ(ftruncate(huge, kHugeSize), 0);
     close(huge);
@@ -264,7 +311,8 @@ TEST(HighscoreTableDeathTest, RunningOutOfMemoryEndsWithMessageOnStandardOutput)
         void (*starve)();
     } cases[] = {
         {"no memory for the list", kFile, [] { g_failNextArray = true; }},
-        {"a line longer than memory allows", kHugeLine, [] { limitAddressSpace(256 << 20); }},
+        {"no memory for a line of the longest kind", kHugeLine,
+         [] { limitAddressSpace(kLongestScoreLine / 2); }},
     };
     for (const auto& c : cases) {
         if (c.file == kHugeLine && kAddressSanitizer) {

@@ -1,4 +1,7 @@
 // The highscore table on real files: defaults, reading lines, sorting, writing back.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include "highscore/table_rows.h"
@@ -73,6 +76,21 @@ TEST(HighscoreTable, LinesAfterTheFifteenthAreDropped) {
     dir.writeFile(kFile, fileText(lines));
     loadRows(kFile);
     EXPECT_EQ(dir.readFile(kFile), fileText({lines.begin(), lines.begin() + kRows}));
+}
+
+// A line beyond the longest a table reads (a file grown to gigabytes, say) stops the reading in
+// no time: it and every later line show default entries, and the file is left as it is.
+TEST(HighscoreTable, ALineBeyondTheLongestStopsTheReadingAndKeepsTheFile) {
+    WorkDir dir;
+    dir.writeFile(kFile, "Anna;1200\nBen;980\n");
+    ASSERT_EQ(truncate(kFile, off_t{2} << 30), 0);  // a third line of 2 GB NUL bytes, sparse
+    struct stat before = {};
+    ASSERT_EQ(stat(kFile, &before), 0);
+    EXPECT_EQ(loadRows(kFile), joined({{"Anna", 1200}, {"Ben", 980}}, defaultRows(130, 10)));
+    struct stat after = {};
+    ASSERT_EQ(stat(kFile, &after), 0);
+    // A save puts a new file in place, and any write would change the size.
+    EXPECT_TRUE(after.st_ino == before.st_ino && after.st_size == before.st_size);
 }
 
 TEST(HighscoreTable, CrLfLineEndsReadLikeLineFeeds) {

@@ -1,0 +1,137 @@
+// Resolving a path one part at a time, so that another user's link can never steer a write.
+#include "path_walk.h"
+
+#include <fcntl.h>
+#include <limits.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstddef>
+#include <deque>
+#include <string>
+#include <utility>
+
+namespace {
+
+constexpr int kMaxLinkHops = 40;  // as many as the kernel follows
+
+// The parts of `path` between its slashes, empty ones included: "Data/" ends in an empty part.
+std::deque<std::string> partsOf(const std::string& path) {
+    std::deque<std::string> parts;
+    std::size_t start = path[0] == '/' ? 1 : 0;
+    for (;;) {
+        const std::size_t slash = path.find('/', start);
+        parts.push_back(path.substr(start, slash - start));
+        if (slash == std::string::npos) {
+            return parts;
+        }
+        start = slash + 1;
+    }
+}
+
+// Where the link open at `fd` leads; false when it cannot be read or another user made it. A link
+// someone else planted (in a folder they control, with the game run as root) could aim the save
+// at any file of ours, so, as with the kernel's protected symlinks, it is never followed for
+// writing.
+bool readOwnLink(int fd, const struct stat& status, std::string* target) {
+    if (status.st_uid != geteuid()) {
+        return false;
+    }
+    target->assign(PATH_MAX, '\0');
+    const ssize_t length = readlinkat(fd, "", target->data(), target->size());
+    if (length <= 0 || static_cast<std::size_t>(length) >= target->size()) {
+        return false;
+    }
+    target->resize(static_cast<std::size_t>(length));
+    return true;
+}
+
+// Makes `fd` the directory the walk stands in, closing the one before.
+void moveTo(int fd, int* directory) {
+    if (*directory >= 0) {
+        close(*directory);
+    }
+    *directory = fd;
+}
+
+int openRoot() {
+    return open("/", O_PATH | O_DIRECTORY | O_CLOEXEC);
+}
+
+// Puts the parts of the link open at `fd` before the parts still to walk, and an absolute link
+// starts again from the root; false when the link may not be followed.
+bool followLink(int fd, const struct stat& status, int* hops, std::deque<std::string>* parts,
+                int* directory) {
+    std::string link;
+    if (++*hops > kMaxLinkHops || !readOwnLink(fd, status, &link)) {
+        return false;
+    }
+    if (link[0] == '/') {
+        moveTo(openRoot(), directory);
+    }
+    const std::deque<std::string> linkParts = partsOf(link);
+    parts->insert(parts->begin(), linkParts.begin(), linkParts.end());
+    return true;
+}
+
+}  // namespace
+
+PathEnd::~PathEnd() {
+    if (directory >= 0) {
+        close(directory);
+    }
+}
+
+bool walkPath(const std::string& path, PathEnd* end) {
+    if (path.empty()) {
+        return false;
+    }
+    std::deque<std::string> parts = partsOf(path);
+    moveTo(path[0] == '/' ? openRoot() : open(".", O_PATH | O_DIRECTORY | O_CLOEXEC),
+           &end->directory);
+    int hops = 0;
+    while (end->directory >= 0) {
+        std::string part = std::move(parts.front());
+        parts.pop_front();
+        const bool last = parts.empty();
+        if (part.empty() || part == "." || (last && part == "..")) {
+            if (last) {
+                return false;  // a directory, never a file to write
+            }
+            continue;
+        }
+        // O_PATH looks at the part without opening it for reading or writing, which has effects
+        // on some devices; O_NOFOLLOW gives a link itself, so its owner is checked before it is
+        // followed, and what is read is the very link that was checked.
+        const int fd = openat(end->directory, part.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0) {
+            // Only the last part may be missing: that is where a new file goes.
+            const bool missing = last && errno == ENOENT;
+            end->name = std::move(part);
+            return missing;
+        }
+        struct stat status = {};
+        if (fstat(fd, &status) != 0) {
+            close(fd);
+            return false;
+        }
+        if (S_ISLNK(status.st_mode)) {
+            const bool followed = followLink(fd, status, &hops, &parts, &end->directory);
+            close(fd);
+            if (!followed) {
+                return false;
+            }
+        } else if (last) {
+            close(fd);
+            end->name = std::move(part);
+            return true;
+        } else if (S_ISDIR(status.st_mode)) {
+            moveTo(fd, &end->directory);
+        } else {
+            close(fd);
+            return false;
+        }
+    }
+    return false;
+}

@@ -1,0 +1,27 @@
+// Finding where a path leads for writing, following only the symbolic links of the process's own
+// user.
+#pragma once
+
+#include <string>
+
+// Where a path leads: the directory its last part is in, and that part's name there.
+struct PathEnd {
+    PathEnd() = default;
+    // Closes the directory.
+    ~PathEnd();
+    PathEnd(const PathEnd&) = delete;
+    PathEnd& operator=(const PathEnd&) = delete;
+
+    int directory = -1;  // open without being read (O_PATH), as a base for the *at calls
+    std::string name;    // a name in it that was no symbolic link, or that did not exist
+};
+
+// Resolves `path` part by part, from the working directory (or from the root, for an absolute
+// path), as the kernel would, but follows a symbolic link only when the process's effective user
+// owns it, and at most 40 links in all. Each part is opened relative to the directory reached
+// before it, and each link is read from the very link whose owner was checked, so no part swapped
+// meanwhile can send the walk elsewhere: `end->directory` is the directory that was checked. The
+// last part need not exist. False when a part before it is missing or is no directory, a link
+// belongs to another user or cannot be read, there are too many links, or the path ends in a
+// directory's name ("", "." or "..").
+bool walkPath(const std::string& path, PathEnd* end);
