@@ -170,7 +170,11 @@ std::string GameProcess::errors() const {
 }
 
 std::string GameProcess::openGlLibrariesMapped() const {
-    std::istringstream maps(readWholeFile("/proc/" + std::to_string(game_.pid()) + "/maps"));
+    const std::string mapped = readWholeFile("/proc/" + std::to_string(game_.pid()) + "/maps");
+    if (mapped.empty()) {
+        return "(the game's maps could not be read)\n";  // never an empty answer by accident
+    }
+    std::istringstream maps(mapped);
     std::string found;
     for (std::string line; std::getline(maps, line);) {
         const std::string path = line.substr(std::min(line.find('/'), line.size()));
