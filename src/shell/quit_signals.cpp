@@ -10,11 +10,11 @@ namespace {
 volatile sig_atomic_t g_loopAnswers = 0;
 volatile sig_atomic_t g_quitSignalled = 0;
 
-void onQuitSignal(int signal) {
+void onQuitSignal(int number) {
     if (g_loopAnswers == 0) {
         // Ends the game the way the signal ends any program: killed by it.
-        ::signal(signal, SIG_DFL);
-        raise(signal);
+        signal(number, SIG_DFL);
+        raise(number);
         return;
     }
     g_quitSignalled = 1;
@@ -23,14 +23,14 @@ void onQuitSignal(int signal) {
 }  // namespace
 
 void catchQuitSignals() {
-    for (const int signal : {SIGINT, SIGTERM}) {
+    for (const int number : {SIGINT, SIGTERM}) {
         struct sigaction action = {};
-        if (sigaction(signal, nullptr, &action) == 0 && action.sa_handler == SIG_DFL) {
+        if (sigaction(number, nullptr, &action) == 0 && action.sa_handler == SIG_DFL) {
             // Without SA_RESTART, so that a wait for input ends when one comes.
             action.sa_handler = onQuitSignal;
             sigemptyset(&action.sa_mask);
             action.sa_flags = 0;
-            sigaction(signal, &action, nullptr);
+            sigaction(number, &action, nullptr);
         }
     }
 }
