@@ -163,11 +163,12 @@ Uint8 MenuPage::command(MenuCommand cmd) {
                 elements[selected]->activate();
             }
             break;
+        // The walk stops at the page's ends, and from nothing selected Next finds the first item.
         case MenuCommand::Previous:
-            moved = selected > 1 ? textItemFrom(selected - 1, -1) : 0;
+            moved = textItemFrom(selected - 1, -1);
             break;
         case MenuCommand::Next:
-            moved = selected < elementCount ? textItemFrom(selected + 1, +1) : 0;
+            moved = textItemFrom(selected + 1, +1);
             break;
         default:
             break;

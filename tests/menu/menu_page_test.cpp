@@ -101,6 +101,25 @@ TEST_F(MenuPages, NextAndPreviousPassOverRectanglesAndStopAtTheEnds) {
     }
 }
 
+TEST_F(MenuPages, PreviousAndNextMoveToTheNeighbouringItem) {
+    for (int i = 0; i < 3; ++i) {
+        page->addTextItem("Eintrag", 0, static_cast<Sint16>(40 * i), 20);
+    }
+    const struct {
+        Sint8 from;
+        MenuCommand cmd;
+        int to;  // 0: stays where it was
+    } cases[] = {
+        {2, MenuCommand::Previous, 1}, {2, MenuCommand::Next, 3},     {3, MenuCommand::Previous, 2},
+        {1, MenuCommand::Next, 2},     {1, MenuCommand::Previous, 0}, {3, MenuCommand::Next, 0},
+    };
+    for (const auto& c : cases) {
+        page->select(c.from);
+        EXPECT_EQ(page->command(c.cmd), c.to) << "from " << int{c.from};
+        EXPECT_EQ(page->selected, c.to != 0 ? c.to : c.from) << "from " << int{c.from};
+    }
+}
+
 TEST_F(MenuPages, PreviousPassesOverExtraTitles) {
     page->addTitle("Titel", 30, -1, -1);
     page->addTextItem("Eins", 0, 100, 20);
