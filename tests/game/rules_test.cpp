@@ -53,8 +53,9 @@ TEST_F(RulesTest, FirstPlayingTickSpawnsOneTileInCellZero) {
 }
 
 TEST_F(RulesTest, NextSpawnComesFiftyPlayingTicksLater) {
+    constexpr int kTicksBetweenSpawns = 50;
     game.tick();
-    for (int i = 1; i < kSpawnPeriod; ++i) {
+    for (int i = 1; i < kTicksBetweenSpawns; ++i) {
         game.tick();
         ASSERT_EQ(laneTiles().size(), 1u) << "after tick " << i + 1;
     }
@@ -62,7 +63,7 @@ TEST_F(RulesTest, NextSpawnComesFiftyPlayingTicksLater) {
     const auto tiles = laneTiles();
     ASSERT_EQ(tiles.size(), 2u);
     // The first tile has fallen one cell a tick; the new one starts at the top.
-    EXPECT_EQ(tiles[0].second + tiles[1].second, kSpawnPeriod);
+    EXPECT_EQ(tiles[0].second + tiles[1].second, kTicksBetweenSpawns);
 }
 
 TEST_F(RulesTest, SpawnTakesColourFromFirstRandAndLaneFromSecond) {
@@ -93,14 +94,19 @@ TEST_F(RulesTest, DroppingNeitherSpawnsNorCounts) {
 }
 
 TEST_F(RulesTest, TileAtLaneEndLandsInLowestFreeSlot) {
-    for (int carried = 0; carried < kPaddleSlots; ++carried) {
-        for (int slot = 0; slot < kPaddleSlots; ++slot) {
-            game.paddleStack[slot] = slot < carried ? 1 : kEmpty;
+    // Under every lane, the outer ones included.
+    for (Uint8 lane = 0; lane < kLaneCount; ++lane) {
+        game.paddleLane = lane;
+        for (int carried = 0; carried < kPaddleSlots; ++carried) {
+            for (int slot = 0; slot < kPaddleSlots; ++slot) {
+                game.paddleStack[slot] = slot < carried ? 1 : kEmpty;
+            }
+            game.lanes[lane][kLastCell] = 7;
+            game.advanceLanes();
+            EXPECT_EQ(game.paddleStack[carried], 7)
+                << "lane " << int{lane} << ", " << carried << " tiles carried";
+            EXPECT_EQ(game.lanes[lane][kLastCell], kEmpty);
         }
-        game.lanes[game.paddleLane][kLastCell] = 7;
-        game.advanceLanes();
-        EXPECT_EQ(game.paddleStack[carried], 7) << carried << " tiles carried";
-        EXPECT_EQ(game.lanes[game.paddleLane][kLastCell], kEmpty);
     }
 }
 
