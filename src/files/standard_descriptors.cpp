@@ -11,11 +11,8 @@ void openClosedStandardDescriptors() {
         if (fcntl(fd, F_GETFD) != -1 || errno != EBADF) {
             continue;
         }
+        // open takes the lowest free number, which is fd itself: every lower one is open by now.
         // Without /dev/null there is nothing to hold the number with, and the game goes on.
-        const int null = open("/dev/null", O_RDWR);
-        if (null >= 0 && null != fd) {
-            dup2(null, fd);
-            close(null);
-        }
+        open("/dev/null", O_RDWR);
     }
 }
