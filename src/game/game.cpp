@@ -5,7 +5,6 @@
 
 Game* g_game = nullptr;
 Uint32 g_tickCounter = 0;
-const Uint32 tickInterval = 40;
 
 Game::Game()
     : state(GameState::Menu),

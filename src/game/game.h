@@ -99,4 +99,4 @@ extern Game* g_game;
 // Playing ticks since the program started; spawning keys off it.
 extern Uint32 g_tickCounter;
 // Milliseconds at least between the end of one tick and the start of the next.
-extern const Uint32 tickInterval;
+constexpr Uint32 tickInterval = 40;
