@@ -72,7 +72,7 @@ system_sdl_is_classic() {
 
 # What building the game alone needs (scripts/play), and what its tests, benchmarks and artwork
 # generator add. Xlib's header lets the game wait on its X connection between ticks.
-PLAY_PACKAGES=(g++ cmake make pkg-config libsdl1.2-dev libsdl-ttf2.0-dev libx11-dev)
+PLAY_PACKAGES=(g++ cmake make pkgconf libsdl1.2-dev libsdl-ttf2.0-dev libx11-dev)
 BUILD_PACKAGES=("${PLAY_PACKAGES[@]}" libgtest-dev libbenchmark-dev libpng-dev)
 
 # What the install tests play and check the installed game with.
