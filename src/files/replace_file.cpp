@@ -128,21 +128,6 @@ private:
 
 }  // namespace
 
-bool writeAll(int fd, const std::string& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written = write(fd, bytes.data() + done, bytes.size() - done);
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        done += static_cast<std::size_t>(written);
-    }
-    return true;
-}
-
 bool replaceFileContents(const std::string& path, const ContentWriter& writeContents) {
     Target target;
     if (!findTarget(path, &target)) {

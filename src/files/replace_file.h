@@ -29,6 +29,3 @@ using ContentWriter = std::function<bool(int fd)>;
 // - Temporary files that earlier saves of the same file left behind when they were cut short are
 //   removed once they are older than a minute, unless a save still running holds them.
 bool replaceFileContents(const std::string& path, const ContentWriter& writeContents);
-
-// Writes all of `bytes` to `fd`; false when a write failed.
-bool writeAll(int fd, const std::string& bytes);

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "fatal.h"
+#include "regular_file.h"
 #include "replace_file.h"
 #include "score_line.h"
 #include "table_reader.h"

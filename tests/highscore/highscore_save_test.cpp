@@ -20,6 +20,7 @@
 
 #include "highscore/table_rows.h"
 #include "highscore_table.h"
+#include "regular_file.h"
 #include "replace_file.h"
 #include "score_line.h"
 #include "support/work_dir.h"
