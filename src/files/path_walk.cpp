@@ -47,14 +47,6 @@ bool readOwnLink(int fd, const struct stat& status, std::string* target) {
     return true;
 }
 
-// Makes `fd` the directory the walk stands in, closing the one before.
-void moveTo(int fd, int* directory) {
-    if (*directory >= 0) {
-        close(*directory);
-    }
-    *directory = fd;
-}
-
 int openRoot() {
     return open("/", O_PATH | O_DIRECTORY | O_CLOEXEC);
 }
@@ -62,13 +54,13 @@ int openRoot() {
 // Puts the parts of the link open at `fd` before the parts still to walk, and an absolute link
 // starts again from the root; false when the link may not be followed.
 bool followLink(int fd, const struct stat& status, int* hops, std::deque<std::string>* parts,
-                int* directory) {
+                FileDescriptor* directory) {
     std::string link;
     if (++*hops > kMaxLinkHops || !readOwnLink(fd, status, &link)) {
         return false;
     }
     if (link[0] == '/') {
-        moveTo(openRoot(), directory);
+        directory->reset(openRoot());
     }
     const std::deque<std::string> linkParts = partsOf(link);
     parts->insert(parts->begin(), linkParts.begin(), linkParts.end());
@@ -77,21 +69,14 @@ bool followLink(int fd, const struct stat& status, int* hops, std::deque<std::st
 
 }  // namespace
 
-PathEnd::~PathEnd() {
-    if (directory >= 0) {
-        close(directory);
-    }
-}
-
 bool walkPath(const std::string& path, PathEnd* end) {
     if (path.empty()) {
         return false;
     }
     std::deque<std::string> parts = partsOf(path);
-    moveTo(path[0] == '/' ? openRoot() : open(".", O_PATH | O_DIRECTORY | O_CLOEXEC),
-           &end->directory);
+    end->directory.reset(path[0] == '/' ? openRoot() : open(".", O_PATH | O_DIRECTORY | O_CLOEXEC));
     int hops = 0;
-    while (end->directory >= 0) {
+    while (end->directory.isOpen()) {
         std::string part = std::move(parts.front());
         parts.pop_front();
         const bool last = parts.empty();
@@ -104,32 +89,28 @@ bool walkPath(const std::string& path, PathEnd* end) {
         // O_PATH looks at the part without opening it for reading or writing, which has effects
         // on some devices; O_NOFOLLOW gives a link itself, so its owner is checked before it is
         // followed, and what is read is the very link that was checked.
-        const int fd = openat(end->directory, part.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
-        if (fd < 0) {
+        FileDescriptor found(
+            openat(end->directory.get(), part.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+        if (!found.isOpen()) {
             // Only the last part may be missing: that is where a new file goes.
             const bool missing = last && errno == ENOENT;
             end->name = std::move(part);
             return missing;
         }
         struct stat status = {};
-        if (fstat(fd, &status) != 0) {
-            close(fd);
+        if (fstat(found.get(), &status) != 0) {
             return false;
         }
         if (S_ISLNK(status.st_mode)) {
-            const bool followed = followLink(fd, status, &hops, &parts, &end->directory);
-            close(fd);
-            if (!followed) {
+            if (!followLink(found.get(), status, &hops, &parts, &end->directory)) {
                 return false;
             }
         } else if (last) {
-            close(fd);
             end->name = std::move(part);
             return true;
         } else if (S_ISDIR(status.st_mode)) {
-            moveTo(fd, &end->directory);
+            end->directory = std::move(found);
         } else {
-            close(fd);
             return false;
         }
     }

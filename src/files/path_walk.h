@@ -4,16 +4,12 @@
 
 #include <string>
 
+#include "file_descriptor.h"
+
 // Where a path leads: the directory its last part is in, and that part's name there.
 struct PathEnd {
-    PathEnd() = default;
-    // Closes the directory.
-    ~PathEnd();
-    PathEnd(const PathEnd&) = delete;
-    PathEnd& operator=(const PathEnd&) = delete;
-
-    int directory = -1;  // open without being read (O_PATH), as a base for the *at calls
-    std::string name;    // a name in it that was no symbolic link, or that did not exist
+    FileDescriptor directory;  // open without being read (O_PATH), as a base for the *at calls
+    std::string name;          // a name in it that was no symbolic link, or that did not exist
 };
 
 // Resolves `path` part by part, from the working directory (or from the root, for an absolute

@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <new>
 
+#include "file_descriptor.h"
+
 int openRegularFile(const char* path, struct stat* status) {
     if (stat(path, status) != 0) {
         return -1;
@@ -63,18 +65,17 @@ bool writeAll(int fd, const std::string& bytes) {
 FileBytes readRegularFile(const char* path, std::size_t maxBytes) {
     FileBytes file;
     struct stat status = {};
-    const int fd = openRegularFile(path, &status);
-    if (fd < 0) {
+    const FileDescriptor fd(openRegularFile(path, &status));
+    if (!fd.isOpen()) {
         return file;
     }
     if (status.st_size > 0 && static_cast<std::uint64_t>(status.st_size) <= maxBytes) {
         file.size = static_cast<std::size_t>(status.st_size);
         file.bytes.reset(new (std::nothrow) std::uint8_t[file.size]);
-        if (file.bytes != nullptr && !readAt(fd, file.bytes.get(), file.size, 0)) {
+        if (file.bytes != nullptr && !readAt(fd.get(), file.bytes.get(), file.size, 0)) {
             file.bytes.reset();
         }
     }
-    close(fd);
     if (file.bytes == nullptr) {
         file.size = 0;
     }

@@ -22,17 +22,8 @@ constexpr mode_t kAnyWriteBit = 0222;
 
 // The file to be replaced, found once and from then on reached through its directory only.
 struct Target {
-    Target() = default;
-    Target(const Target&) = delete;
-    Target& operator=(const Target&) = delete;
-    ~Target() {
-        if (directory >= 0) {
-            close(directory);
-        }
-    }
-
-    int directory = -1;  // the directory the file is in, or will be created in
-    std::string name;    // its name there, never a symbolic link
+    FileDescriptor directory;  // the directory the file is in, or will be created in
+    std::string name;          // its name there, never a symbolic link
     bool exists = false;
     struct stat status = {};  // as checked, when it exists
 };
@@ -46,25 +37,24 @@ bool findTarget(const std::string& path, Target* target) {
     target->name = std::move(end.name);
     // Opened for reading, so that the rename can be synced: from here on everything happens in
     // this very directory, whatever is swapped in on the way to it.
-    target->directory = openat(end.directory, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (target->directory < 0) {
+    target->directory.reset(openat(end.directory.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!target->directory.isOpen()) {
         return false;
     }
     // O_PATH looks at the object without opening it for reading or writing, which has side
     // effects on some devices; O_NOFOLLOW refuses a link that has appeared in the meantime.
-    const int fd = openat(target->directory, target->name.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0) {
+    const FileDescriptor found(
+        openat(target->directory.get(), target->name.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+    if (!found.isOpen()) {
         return errno == ENOENT;
     }
-    const bool seen = fstat(fd, &target->status) == 0;
-    close(fd);
-    if (!seen || !S_ISREG(target->status.st_mode)) {
+    if (fstat(found.get(), &target->status) != 0 || !S_ISREG(target->status.st_mode)) {
         return false;
     }
     target->exists = true;
     // Without any write permission bit the file is read-only for everyone, root included.
     return (target->status.st_mode & kAnyWriteBit) != 0 &&
-           faccessat(target->directory, target->name.c_str(), W_OK,
+           faccessat(target->directory.get(), target->name.c_str(), W_OK,
                      AT_EACCESS | AT_SYMLINK_NOFOLLOW) == 0;
 }
 
@@ -86,7 +76,7 @@ bool adoptAttributes(int fd, const Target& target) {
 // The rename must replace the very file that was checked, or fill a place that is still empty.
 bool stillInPlace(const Target& target) {
     struct stat now = {};
-    if (fstatat(target.directory, target.name.c_str(), &now, AT_SYMLINK_NOFOLLOW) != 0) {
+    if (fstatat(target.directory.get(), target.name.c_str(), &now, AT_SYMLINK_NOFOLLOW) != 0) {
         return errno == ENOENT && !target.exists;
     }
     return target.exists && now.st_dev == target.status.st_dev &&
@@ -97,23 +87,19 @@ bool stillInPlace(const Target& target) {
 class TemporaryFile {
 public:
     explicit TemporaryFile(const Target& target)
-        : directory_(target.directory),
+        : directory_(target.directory.get()),
           fd_(createTemporaryFile(directory_, target.name,
                                   target.exists ? kPrivateMode : kNewFileMode, &name_)) {}
     ~TemporaryFile() {
-        if (fd_ < 0) {
-            return;
-        }
-        if (!renamed_) {
+        // The descriptor is closed after this, so its lock goes only once the name is gone.
+        if (fd_.isOpen() && !renamed_) {
             unlinkat(directory_, name_.c_str(), 0);
         }
-        // Closing gives up the lock only now that the temporary name is gone.
-        close(fd_);
     }
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
 
-    int fd() const { return fd_; }
+    int fd() const { return fd_.get(); }
     bool renameOnto(const Target& target) {
         renamed_ = renameat(directory_, name_.c_str(), directory_, target.name.c_str()) == 0;
         return renamed_;
@@ -122,7 +108,7 @@ public:
 private:
     int directory_;
     std::string name_;
-    int fd_;
+    FileDescriptor fd_;
     bool renamed_ = false;
 };
 
@@ -133,7 +119,7 @@ bool replaceFileContents(const std::string& path, const ContentWriter& writeCont
     if (!findTarget(path, &target)) {
         return false;
     }
-    removeStaleTemporaryFiles(target.directory, target.name);
+    removeStaleTemporaryFiles(target.directory.get(), target.name);
     TemporaryFile temporary(target);
     if (temporary.fd() < 0) {
         return false;
@@ -143,7 +129,7 @@ bool replaceFileContents(const std::string& path, const ContentWriter& writeCont
                           stillInPlace(target) && temporary.renameOnto(target);
     if (replaced) {
         // Makes the rename itself durable; a failure here loses nothing already in place.
-        fsync(target.directory);
+        fsync(target.directory.get());
     }
     return replaced;
 }

@@ -20,15 +20,9 @@ constexpr std::size_t kScanChunk = std::size_t{64} * 1024;
 
 TableReader::TableReader(const std::string& path) {
     struct stat status = {};
-    fd_ = openRegularFile(path.c_str(), &status);
-    if (fd_ < 0) {
+    fd_.reset(openRegularFile(path.c_str(), &status));
+    if (!fd_.isOpen()) {
         outcome_ = errno == ENOENT ? Outcome::Missing : Outcome::Unreadable;
-    }
-}
-
-TableReader::~TableReader() {
-    if (fd_ >= 0) {
-        close(fd_);
     }
 }
 
@@ -41,7 +35,7 @@ bool TableReader::findLineEnd(off_t start, off_t* end, bool* hasLineFeed) const 
     *hasLineFeed = false;
     while (*end < limit) {
         const auto wanted = static_cast<std::size_t>(std::min<off_t>(kScanChunk, limit - *end));
-        const ssize_t got = pread(fd_, chunk.get(), wanted, *end);
+        const ssize_t got = pread(fd_.get(), chunk.get(), wanted, *end);
         if (got < 0 && errno == EINTR) {
             continue;
         }
@@ -63,7 +57,7 @@ bool TableReader::findLineEnd(off_t start, off_t* end, bool* hasLineFeed) const 
 
 bool TableReader::nextLine(std::string* line) {
     line->clear();
-    if (fd_ < 0 || ended_) {
+    if (!fd_.isOpen() || ended_) {
         return false;
     }
     // The line is measured first and then read in one piece, so even a line of a megabyte takes
@@ -87,7 +81,7 @@ bool TableReader::nextLine(std::string* line) {
         return false;
     }
     line->resize(static_cast<std::size_t>(end - next_));
-    if (!readAt(fd_, line->data(), line->size(), next_)) {
+    if (!readAt(fd_.get(), line->data(), line->size(), next_)) {
         line->clear();
         outcome_ = Outcome::Unreadable;
         ended_ = true;

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "file_descriptor.h"
+
 class TableReader {
 public:
     // What reading found out about the file.
@@ -18,10 +20,6 @@ public:
     // Opens `path` if it names a regular file. Never blocks: a named pipe or a device is
     // refused without being opened.
     explicit TableReader(const std::string& path);
-    // Closes the file.
-    ~TableReader();
-    TableReader(const TableReader&) = delete;
-    TableReader& operator=(const TableReader&) = delete;
 
     // Reads the next line, without its line feed, into `line` (a failed allocation throws
     // std::bad_alloc). False, with `line` empty, when the file has no further line, cannot be
@@ -37,7 +35,7 @@ private:
     // kLongestScoreLine; false when a read failed.
     bool findLineEnd(off_t start, off_t* end, bool* hasLineFeed) const;
 
-    int fd_ = -1;
+    FileDescriptor fd_;
     off_t next_ = 0;  // where the next line starts
     bool ended_ = false;
     Outcome outcome_ = Outcome::Read;
