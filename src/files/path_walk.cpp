@@ -75,6 +75,7 @@ bool walkPath(const std::string& path, PathEnd* end) {
     }
     std::deque<std::string> parts = partsOf(path);
     end->directory.reset(path[0] == '/' ? openRoot() : open(".", O_PATH | O_DIRECTORY | O_CLOEXEC));
+    end->exists = false;
     int hops = 0;
     while (end->directory.isOpen()) {
         std::string part = std::move(parts.front());
@@ -107,6 +108,8 @@ bool walkPath(const std::string& path, PathEnd* end) {
             }
         } else if (last) {
             end->name = std::move(part);
+            end->exists = true;
+            end->status = status;
             return true;
         } else if (S_ISDIR(status.st_mode)) {
             end->directory = std::move(found);

@@ -35,25 +35,19 @@ bool findTarget(const std::string& path, Target* target) {
         return false;
     }
     target->name = std::move(end.name);
+    target->exists = end.exists;
+    target->status = end.status;
     // Opened for reading, so that the rename can be synced: from here on everything happens in
     // this very directory, whatever is swapped in on the way to it.
     target->directory.reset(openat(end.directory.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!target->directory.isOpen()) {
         return false;
     }
-    // O_PATH looks at the object without opening it for reading or writing, which has side
-    // effects on some devices; O_NOFOLLOW refuses a link that has appeared in the meantime.
-    const FileDescriptor found(
-        openat(target->directory.get(), target->name.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
-    if (!found.isOpen()) {
-        return errno == ENOENT;
+    if (!target->exists) {
+        return true;
     }
-    if (fstat(found.get(), &target->status) != 0 || !S_ISREG(target->status.st_mode)) {
-        return false;
-    }
-    target->exists = true;
     // Without any write permission bit the file is read-only for everyone, root included.
-    return (target->status.st_mode & kAnyWriteBit) != 0 &&
+    return S_ISREG(target->status.st_mode) && (target->status.st_mode & kAnyWriteBit) != 0 &&
            faccessat(target->directory.get(), target->name.c_str(), W_OK,
                      AT_EACCESS | AT_SYMLINK_NOFOLLOW) == 0;
 }
