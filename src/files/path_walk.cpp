@@ -3,7 +3,6 @@
 
 #include <fcntl.h>
 #include <limits.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -30,14 +29,8 @@ std::deque<std::string> partsOf(const std::string& path) {
     }
 }
 
-// Where the link open at `fd` leads; false when it cannot be read or another user made it. A link
-// someone else planted (in a folder they control, with the game run as root) could aim the save
-// at any file of ours, so, as with the kernel's protected symlinks, it is never followed for
-// writing.
-bool readOwnLink(int fd, const struct stat& status, std::string* target) {
-    if (status.st_uid != geteuid()) {
-        return false;
-    }
+// Where the link open at `fd` leads; false when it cannot be read.
+bool readLink(int fd, std::string* target) {
     target->assign(PATH_MAX, '\0');
     const ssize_t length = readlinkat(fd, "", target->data(), target->size());
     if (length <= 0 || static_cast<std::size_t>(length) >= target->size()) {
@@ -54,13 +47,14 @@ int openRoot() {
 // Puts the parts of the link open at `fd` before the parts still to walk, and an absolute link
 // starts again from the root; false when the link may not be followed.
 bool followLink(int fd, const struct stat& status, int* hops, std::deque<std::string>* parts,
-                FileDescriptor* directory) {
+                PathEnd* end) {
     std::string link;
-    if (++*hops > kMaxLinkHops || !readOwnLink(fd, status, &link)) {
+    if (++*hops > kMaxLinkHops || !readLink(fd, &link)) {
         return false;
     }
+    end->ownLinksOnly = end->ownLinksOnly && status.st_uid == geteuid();
     if (link[0] == '/') {
-        directory->reset(openRoot());
+        end->directory.reset(openRoot());
     }
     const std::deque<std::string> linkParts = partsOf(link);
     parts->insert(parts->begin(), linkParts.begin(), linkParts.end());
@@ -76,6 +70,7 @@ bool walkPath(const std::string& path, PathEnd* end) {
     std::deque<std::string> parts = partsOf(path);
     end->directory.reset(path[0] == '/' ? openRoot() : open(".", O_PATH | O_DIRECTORY | O_CLOEXEC));
     end->exists = false;
+    end->ownLinksOnly = true;
     int hops = 0;
     while (end->directory.isOpen()) {
         std::string part = std::move(parts.front());
@@ -88,8 +83,8 @@ bool walkPath(const std::string& path, PathEnd* end) {
             continue;
         }
         // O_PATH looks at the part without opening it for reading or writing, which has effects
-        // on some devices; O_NOFOLLOW gives a link itself, so its owner is checked before it is
-        // followed, and what is read is the very link that was checked.
+        // on some devices; O_NOFOLLOW gives a link itself, so its owner is noted before it is
+        // followed, and what is read is the very link that was looked at.
         FileDescriptor found(
             openat(end->directory.get(), part.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
         if (!found.isOpen()) {
@@ -103,7 +98,7 @@ bool walkPath(const std::string& path, PathEnd* end) {
             return false;
         }
         if (S_ISLNK(status.st_mode)) {
-            if (!followLink(found.get(), status, &hops, &parts, &end->directory)) {
+            if (!followLink(found.get(), status, &hops, &parts, end)) {
                 return false;
             }
         } else if (last) {

@@ -1,7 +1,6 @@
 // Reading a highscore file line by line, telling a missing file from one that could not be read.
 #include "table_reader.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -10,6 +9,7 @@
 #include <memory>
 
 #include "regular_file.h"
+#include "replace_file.h"
 #include "score_line.h"
 
 namespace {
@@ -18,11 +18,11 @@ constexpr std::size_t kScanChunk = std::size_t{64} * 1024;
 
 }  // namespace
 
-TableReader::TableReader(const std::string& path) {
-    struct stat status = {};
-    fd_.reset(openRegularFile(path.c_str(), &status));
-    if (!fd_.isOpen()) {
-        outcome_ = errno == ENOENT ? Outcome::Missing : Outcome::Unreadable;
+TableReader::TableReader(const ReplaceableFile& file) : fd_(file.readable()) {
+    if (file.found() == ReplaceableFile::Found::Missing) {
+        outcome_ = Outcome::Missing;
+    } else if (file.found() == ReplaceableFile::Found::Refused) {
+        outcome_ = Outcome::Unreadable;
     }
 }
 
@@ -35,7 +35,7 @@ bool TableReader::findLineEnd(off_t start, off_t* end, bool* hasLineFeed) const 
     *hasLineFeed = false;
     while (*end < limit) {
         const auto wanted = static_cast<std::size_t>(std::min<off_t>(kScanChunk, limit - *end));
-        const ssize_t got = pread(fd_.get(), chunk.get(), wanted, *end);
+        const ssize_t got = pread(fd_, chunk.get(), wanted, *end);
         if (got < 0 && errno == EINTR) {
             continue;
         }
@@ -57,7 +57,7 @@ bool TableReader::findLineEnd(off_t start, off_t* end, bool* hasLineFeed) const 
 
 bool TableReader::nextLine(std::string* line) {
     line->clear();
-    if (!fd_.isOpen() || ended_) {
+    if (fd_ < 0 || ended_) {
         return false;
     }
     // The line is measured first and then read in one piece, so even a line of a megabyte takes
@@ -81,7 +81,7 @@ bool TableReader::nextLine(std::string* line) {
         return false;
     }
     line->resize(static_cast<std::size_t>(end - next_));
-    if (!readAt(fd_.get(), line->data(), line->size(), next_)) {
+    if (!readAt(fd_, line->data(), line->size(), next_)) {
         line->clear();
         outcome_ = Outcome::Unreadable;
         ended_ = true;

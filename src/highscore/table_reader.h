@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "file_descriptor.h"
+class ReplaceableFile;
 
 class TableReader {
 public:
@@ -13,13 +13,13 @@ public:
     enum class Outcome {
         Missing,      // there is no file (a symbolic link may point to where it would be)
         Read,         // every line asked for was read, or the file ended before
-        Unreadable,   // it exists but is not a regular file, cannot be opened, or a read failed
+        Unreadable,   // no way to it, no regular file, cannot be opened, or a read failed
         LineTooLong,  // reading stopped at a line longer than kLongestScoreLine bytes
     };
 
-    // Opens `path` if it names a regular file. Never blocks: a named pipe or a device is
-    // refused without being opened.
-    explicit TableReader(const std::string& path);
+    // Reads the file that `file` found and holds open; `file` must outlive the reader. A file
+    // that was refused (see ReplaceableFile) reads as Unreadable, without a line.
+    explicit TableReader(const ReplaceableFile& file);
 
     // Reads the next line, without its line feed, into `line` (a failed allocation throws
     // std::bad_alloc). False, with `line` empty, when the file has no further line, cannot be
@@ -35,7 +35,7 @@ private:
     // kLongestScoreLine; false when a read failed.
     bool findLineEnd(off_t start, off_t* end, bool* hasLineFeed) const;
 
-    FileDescriptor fd_;
+    int fd_;          // borrowed from the ReplaceableFile, or -1
     off_t next_ = 0;  // where the next line starts
     bool ended_ = false;
     Outcome outcome_ = Outcome::Read;
