@@ -1,5 +1,5 @@
-// A file read and then saved over as that very file, its bytes replaced all at once, so a crash or
-// a full disk never leaves half a file behind.
+// A file read and then saved over as that very file: its bytes replaced all at once where the
+// folder allows it, so a crash or a full disk never leaves half a file behind.
 #pragma once
 
 #include <sys/stat.h>
@@ -10,7 +10,9 @@
 #include "file_descriptor.h"
 #include "path_walk.h"
 
-// Writes the new contents into the file open at `fd`; false when a write failed.
+// Writes the new contents into the file open at `fd`, from its start; false when a write failed.
+// A save may call it a second time, on another file, when the first could not take the old
+// file's place.
 using ContentWriter = std::function<bool(int fd)>;
 
 // A file found by one walk of its path (see walkPath), read from, and later saved over: the file
@@ -27,10 +29,17 @@ using ContentWriter = std::function<bool(int fd)>;
 //   permission bit (a read-only file is left alone even by root) and the process may write to
 //   it; and only while it is still the file that was read (same device and inode). Anything
 //   swapped in for it, even while `writeContents` runs, is left alone.
-// - The new contents go to a temporary file beside the old one, which is synced and then renamed
-//   over it in one step. It takes on the old file's permission bits, and its owner and its group
-//   each where the process may set them (any user may give their own file to a group they are
-//   in).
+// - Where the directory lets the process make a new file, the new contents go to a temporary
+//   file beside the old one, which is synced and then renamed over it in one step. It takes on
+//   the old file's permission bits, its extended attributes (its ACL among them), and its owner
+//   and its group each where the process may set them (any user may give their own file to a
+//   group they are in).
+// - Otherwise (the directory refuses new files or the rename), and for a file with other hard
+//   links, which a rename would split off, or whose extended attributes cannot all be copied,
+//   the file is saved in place: the new contents are written over its start and synced, and
+//   only then is the file cut to their length. Owner, group, permissions, attributes and links
+//   all stay. A crash in between leaves the new contents followed by some of the old bytes; a
+//   failed write leaves a mixture of both.
 // - Temporary files that earlier saves of the same file left behind when they were cut short are
 //   removed once they are older than a minute, unless a save still running holds them; a failed
 //   save leaves none of its own.
@@ -57,6 +66,7 @@ public:
 
 private:
     bool mayBeSaved(struct stat* now) const;
+    bool saveInPlace(const ContentWriter& writeContents) const;
 
     PathEnd end_;
     FileDescriptor read_;

@@ -5,6 +5,7 @@
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -56,6 +57,16 @@ constexpr uid_t kNobody = 65534;
 bool becomeNobody(gid_t group = kNobody) {
     return setgroups(1, &group) == 0 && setgid(kNobody) == 0 && setuid(kNobody) == 0;
 }
+
+// An ACL that lets nobody read as well (setfacl -m u:nobody:r), in the kernel's format: a version,
+// then the tag, permissions and id of the owner, nobody, the group, the mask and the others.
+const char* const kAclName = "system.posix_acl_access";
+const std::string kAcl(
+    "\x02\0\0\0"
+    "\x01\0\x06\0\xff\xff\xff\xff\x02\0\x04\0\xfe\xff\0\0"
+    "\x04\0\x04\0\xff\xff\xff\xff\x10\0\x04\0\xff\xff\xff\xff"
+    "\x20\0\0\0\xff\xff\xff\xff",
+    44);
 
 mode_t permissionsOf(const std::string& path) {
     struct stat status = {};
@@ -147,11 +158,23 @@ TEST(HighscoreSave, KeepsPermissionsAndLinks) {
     dir.writeFile("Data/real.hsc", kUnsorted);
     fs::permissions("Data/real.hsc",
                     fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_EQ(setxattr("Data/real.hsc", kAclName, kAcl.data(), kAcl.size(), 0), 0);
     fs::create_symlink("real.hsc", kFile);
     const std::vector<Row> rows = loadRows(kFile);
     EXPECT_TRUE(fs::is_symlink(kFile));
     EXPECT_EQ(dir.readFile("Data/real.hsc"), fileText(rows));
     EXPECT_EQ(permissionsOf("Data/real.hsc"), 0640u);
+    std::string kept(kAcl.size() + 1, '\0');
+    kept.resize(static_cast<std::size_t>(
+        std::max<ssize_t>(getxattr("Data/real.hsc", kAclName, kept.data(), kept.size()), 0)));
+    EXPECT_EQ(kept, kAcl);
+
+    // A table with another hard link is saved in place, so both names still hold one file, cut to
+    // the new table's length.
+    dir.writeFile("Data/benutzer.hsc", kUnsorted + std::string(200, '\n'));
+    ASSERT_EQ(link("Data/benutzer.hsc", "Data/copy.hsc"), 0);
+    const std::vector<Row> shared = loadRows("Data/benutzer.hsc");
+    EXPECT_EQ(dir.readFile("Data/copy.hsc"), fileText(shared));
 
     // A link to a file that is not there yet stays a link, and the file appears where it points.
     fs::create_symlink("later.hsc", "Data/einfach.hsc");
@@ -204,25 +227,39 @@ TEST(HighscoreSave, OtherUsersLinksAreReadButNeverWrittenThrough) {
     }
 }
 
-// A table of group users (100), mode 0664, saved by nobody, one of the group: it stays the
-// group's, so the rest of the group can still save it.
+// A table of group users (100), mode 0664, saved by nobody, one of the group. Where nobody may
+// make files in the folder, the table is replaced: it becomes nobody's but stays the group's, so
+// the rest of the group can still save it. In root's folder (0755), as packaged games share
+// tables, or in a sticky one, where nobody may replace only their own files, it is saved in place
+// and stays root's.
 TEST(HighscoreSaveDeathTest, AnotherPlayersSaveKeepsTheGroup) {
     if (geteuid() != 0) {
         GTEST_SKIP() << "only root can give a table to another player";
     }
     constexpr gid_t kUsers = 100;
-    WorkDir dir;
-    dir.writeFile(kFile, kUnsorted);
-    ASSERT_EQ(chmod(dir.root().c_str(), 0755), 0);
-    ASSERT_EQ(chown("Data", kNobody, kNobody), 0);
-    ASSERT_EQ(chown(kFile, 0, kUsers), 0);
-    ASSERT_EQ(chmod(kFile, 0664), 0);
-    EXPECT_EXIT(std::exit(becomeNobody(kUsers) && loadRows(kFile)[0] == Row("High", 9999) ? 0 : 1),
-                testing::ExitedWithCode(0), "");
-    struct stat saved = {};
-    ASSERT_EQ(stat(kFile, &saved), 0);
-    EXPECT_EQ(std::make_tuple(saved.st_uid, saved.st_gid, saved.st_mode & 07777),
-              std::make_tuple(kNobody, kUsers, 0664u));
+    const struct {
+        uid_t folderOwner;  // and the table's owner after the save
+        mode_t folderMode;
+    } cases[] = {{kNobody, 0755}, {0, 0755}, {0, 01777}};
+    for (const auto& c : cases) {
+        WorkDir dir;
+        dir.writeFile(kFile, kUnsorted);
+        ASSERT_EQ(chmod(dir.root().c_str(), 0755), 0);
+        ASSERT_EQ(chown("Data", c.folderOwner, c.folderOwner), 0);
+        ASSERT_EQ(chmod("Data", c.folderMode), 0);
+        ASSERT_EQ(chown(kFile, 0, kUsers), 0);
+        ASSERT_EQ(chmod(kFile, 0664), 0);
+        EXPECT_EXIT(
+            std::exit(becomeNobody(kUsers) && loadRows(kFile)[0] == Row("High", 9999) ? 0 : 1),
+            testing::ExitedWithCode(0), "");
+        struct stat saved = {};
+        ASSERT_EQ(stat(kFile, &saved), 0);
+        EXPECT_EQ(std::make_tuple(saved.st_uid, saved.st_gid, saved.st_mode & 07777),
+                  std::make_tuple(c.folderOwner, kUsers, 0664u));
+        EXPECT_EQ(
+            dir.readFile(kFile),
+            fileText(joined({Row("High", 9999)}, joined(defaultRows(130, 10), {Row("Low", 1)}))));
+    }
 }
 
 // Data, the player's own link, swapped for one to another folder between reading a table and
