@@ -317,6 +317,20 @@ TEST(HighscoreSave, FileSwappedBetweenCheckAndRenameIsLeftAlone) {
     }
 }
 
+// fsync refuses a pipe: a writer that leaves one in place of the new file makes the sync fail for
+// real, as a failing disk would, and nothing may count as saved.
+TEST(HighscoreSave, FailedSyncSavesNothing) {
+    WorkDir dir;
+    int pipeEnds[2];
+    ASSERT_EQ(pipe(pipeEnds), 0);
+    const bool saved = ReplaceableFile(kFile).save(
+        [&pipeEnds](int fd) { return dup2(pipeEnds[1], fd) == fd && writeAll(fd, kUnsorted); });
+    close(pipeEnds[0]);
+    close(pipeEnds[1]);
+    EXPECT_FALSE(saved);
+    EXPECT_FALSE(dir.exists(kFile));
+}
+
 TEST(HighscoreSave, RemovesOnlyItsOwnStaleTemporaryFiles) {
     WorkDir dir;
     // Left two minutes ago by a save of this table that was killed, by a save of another table,
