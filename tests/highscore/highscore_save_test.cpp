@@ -122,6 +122,7 @@ TEST(HighscoreSaveDeathTest, UnreadableFileKeepsItsScores) {
         };
         EXPECT_EXIT(loadAsNobody(), testing::ExitedWithCode(0), "");
     }
+    ASSERT_EQ(chmod(kFile, 0600), 0);  // for the player to read it back
     EXPECT_EQ(dir.readFile(kFile), kUnsorted);
     EXPECT_EQ(filesIn("Data"), std::vector<std::string>{"mittel.hsc"});
 }
