@@ -3,7 +3,6 @@
 
 #include <fcntl.h>
 #include <limits.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -30,14 +29,8 @@ std::deque<std::string> partsOf(const std::string& path) {
     }
 }
 
-// Where the link open at `fd` leads; false when it cannot be read or another user made it. A link
-// someone else planted (in a folder they control, with the game run as root) could aim the save
-// at any file of ours, so, as with the kernel's protected symlinks, it is never followed for
-// writing.
-bool readOwnLink(int fd, const struct stat& status, std::string* target) {
-    if (status.st_uid != geteuid()) {
-        return false;
-    }
+// Where the link open at `fd` leads; false when it cannot be read.
+bool readLink(int fd, std::string* target) {
     target->assign(PATH_MAX, '\0');
     const ssize_t length = readlinkat(fd, "", target->data(), target->size());
     if (length <= 0 || static_cast<std::size_t>(length) >= target->size()) {
@@ -47,14 +40,6 @@ bool readOwnLink(int fd, const struct stat& status, std::string* target) {
     return true;
 }
 
-// Makes `fd` the directory the walk stands in, closing the one before.
-void moveTo(int fd, int* directory) {
-    if (*directory >= 0) {
-        close(*directory);
-    }
-    *directory = fd;
-}
-
 int openRoot() {
     return open("/", O_PATH | O_DIRECTORY | O_CLOEXEC);
 }
@@ -62,13 +47,14 @@ int openRoot() {
 // Puts the parts of the link open at `fd` before the parts still to walk, and an absolute link
 // starts again from the root; false when the link may not be followed.
 bool followLink(int fd, const struct stat& status, int* hops, std::deque<std::string>* parts,
-                int* directory) {
+                PathEnd* end) {
     std::string link;
-    if (++*hops > kMaxLinkHops || !readOwnLink(fd, status, &link)) {
+    if (++*hops > kMaxLinkHops || !readLink(fd, &link)) {
         return false;
     }
+    end->ownLinksOnly = end->ownLinksOnly && status.st_uid == geteuid();
     if (link[0] == '/') {
-        moveTo(openRoot(), directory);
+        end->directory.reset(openRoot());
     }
     const std::deque<std::string> linkParts = partsOf(link);
     parts->insert(parts->begin(), linkParts.begin(), linkParts.end());
@@ -77,21 +63,16 @@ bool followLink(int fd, const struct stat& status, int* hops, std::deque<std::st
 
 }  // namespace
 
-PathEnd::~PathEnd() {
-    if (directory >= 0) {
-        close(directory);
-    }
-}
-
 bool walkPath(const std::string& path, PathEnd* end) {
     if (path.empty()) {
         return false;
     }
     std::deque<std::string> parts = partsOf(path);
-    moveTo(path[0] == '/' ? openRoot() : open(".", O_PATH | O_DIRECTORY | O_CLOEXEC),
-           &end->directory);
+    end->directory.reset(path[0] == '/' ? openRoot() : open(".", O_PATH | O_DIRECTORY | O_CLOEXEC));
+    end->exists = false;
+    end->ownLinksOnly = true;
     int hops = 0;
-    while (end->directory >= 0) {
+    while (end->directory.isOpen()) {
         std::string part = std::move(parts.front());
         parts.pop_front();
         const bool last = parts.empty();
@@ -102,34 +83,32 @@ bool walkPath(const std::string& path, PathEnd* end) {
             continue;
         }
         // O_PATH looks at the part without opening it for reading or writing, which has effects
-        // on some devices; O_NOFOLLOW gives a link itself, so its owner is checked before it is
-        // followed, and what is read is the very link that was checked.
-        const int fd = openat(end->directory, part.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
-        if (fd < 0) {
+        // on some devices; O_NOFOLLOW gives a link itself, so its owner is noted before it is
+        // followed, and what is read is the very link that was looked at.
+        FileDescriptor found(
+            openat(end->directory.get(), part.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+        if (!found.isOpen()) {
             // Only the last part may be missing: that is where a new file goes.
             const bool missing = last && errno == ENOENT;
             end->name = std::move(part);
             return missing;
         }
         struct stat status = {};
-        if (fstat(fd, &status) != 0) {
-            close(fd);
+        if (fstat(found.get(), &status) != 0) {
             return false;
         }
         if (S_ISLNK(status.st_mode)) {
-            const bool followed = followLink(fd, status, &hops, &parts, &end->directory);
-            close(fd);
-            if (!followed) {
+            if (!followLink(found.get(), status, &hops, &parts, end)) {
                 return false;
             }
         } else if (last) {
-            close(fd);
             end->name = std::move(part);
+            end->exists = true;
+            end->status = status;
             return true;
         } else if (S_ISDIR(status.st_mode)) {
-            moveTo(fd, &end->directory);
+            end->directory = std::move(found);
         } else {
-            close(fd);
             return false;
         }
     }

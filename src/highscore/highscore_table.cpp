@@ -3,10 +3,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <new>
 #include <utility>
 
 #include "fatal.h"
+#include "regular_file.h"
 #include "replace_file.h"
 #include "score_line.h"
 #include "table_reader.h"
@@ -50,24 +52,27 @@ std::string HighscoreTable::nameAt(int index) const {
 }
 
 void HighscoreTable::load() {
-    // A file that cannot be opened reads like an empty one: every line is missing.
-    TableReader reader(fileName);
-    std::string line;
+    TableReader::Outcome outcome = TableReader::Outcome::Unreadable;
     try {
+        // Found once, so that the save writes to the very file read here.
+        file = std::make_unique<ReplaceableFile>(fileName);
+        // A file that cannot be opened reads like an empty one: every line is missing.
+        TableReader reader(*file);
+        std::string line;
         for (int i = 0; i < capacity; ++i) {
             if (!reader.nextLine(&line) || !parseScoreLine(std::move(line), &entries[i])) {
                 entries[i].name = kDefaultName;
                 entries[i].score = (capacity - i) * kDefaultScoreStep;
             }
         }
+        outcome = reader.outcome();
     } catch (const std::bad_alloc&) {
         // A line longer than memory allows: as if the list itself could not be had.
         failListAllocation();
     }
     // Defaults written over a file that could not be read would lose the player's scores, and a
     // line too long to read would be lost with every line after it.
-    mayRewrite = reader.outcome() == TableReader::Outcome::Missing ||
-                 reader.outcome() == TableReader::Outcome::Read;
+    mayRewrite = outcome == TableReader::Outcome::Missing || outcome == TableReader::Outcome::Read;
 }
 
 // Selection sort, highest first; among equal highest scores the first one found is taken, so a
@@ -93,7 +98,7 @@ void HighscoreTable::save() {
         return;
     }
     try {
-        replaceFileContents(fileName, [this](int fd) {
+        file->save([this](int fd) {
             for (int i = 0; i < capacity; ++i) {
                 if (!writeAll(fd, entries[i].name) ||
                     !writeAll(fd, scoreLineEnd(entries[i].score))) {

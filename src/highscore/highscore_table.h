@@ -2,9 +2,12 @@
 // destruction.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "score_line.h"
+
+class ReplaceableFile;
 
 // The name of a default entry, in every slot for which the file has no usable line.
 extern const char* const kDefaultName;
@@ -17,9 +20,10 @@ public:
     // process with code 1 if the entries, or a line of the file, cannot be allocated; a `size`
     // outside 0 to 32767 (the table counts with 16-bit indices) counts as such a failure.
     HighscoreTable(std::string path, int size);
-    // Writes the table back to its file, but only when the file was missing or was read through:
-    // a file that exists but could not be read, or whose reading stopped at a line longer than
-    // kLongestScoreLine, keeps the scores it holds. A failed write leaves the old file as it was.
+    // Writes the table back to the very file it was read from (or creates the file that was
+    // missing), but only when the file was missing or was read through: a file that exists but
+    // could not be read, or whose reading stopped at a line longer than kLongestScoreLine, keeps
+    // the scores it holds. See ReplaceableFile for when a file is saved, and how.
     ~HighscoreTable();
     HighscoreTable(const HighscoreTable&) = delete;
     HighscoreTable& operator=(const HighscoreTable&) = delete;
@@ -38,6 +42,7 @@ private:
     void sort();
     void save();
 
+    std::unique_ptr<ReplaceableFile> file;  // set by load: the file read, and saved over
     bool mayRewrite;  // set by load: the file was missing or read without a failure
 };
 

@@ -1,7 +1,6 @@
 // Reading a highscore file line by line, telling a missing file from one that could not be read.
 #include "table_reader.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -10,6 +9,7 @@
 #include <memory>
 
 #include "regular_file.h"
+#include "replace_file.h"
 #include "score_line.h"
 
 namespace {
@@ -18,17 +18,11 @@ constexpr std::size_t kScanChunk = std::size_t{64} * 1024;
 
 }  // namespace
 
-TableReader::TableReader(const std::string& path) {
-    struct stat status = {};
-    fd_ = openRegularFile(path.c_str(), &status);
-    if (fd_ < 0) {
-        outcome_ = errno == ENOENT ? Outcome::Missing : Outcome::Unreadable;
-    }
-}
-
-TableReader::~TableReader() {
-    if (fd_ >= 0) {
-        close(fd_);
+TableReader::TableReader(const ReplaceableFile& file) : fd_(file.readable()) {
+    if (file.found() == ReplaceableFile::Found::Missing) {
+        outcome_ = Outcome::Missing;
+    } else if (file.found() == ReplaceableFile::Found::Refused) {
+        outcome_ = Outcome::Unreadable;
     }
 }
 

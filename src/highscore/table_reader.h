@@ -5,23 +5,21 @@
 
 #include <string>
 
+class ReplaceableFile;
+
 class TableReader {
 public:
     // What reading found out about the file.
     enum class Outcome {
         Missing,      // there is no file (a symbolic link may point to where it would be)
         Read,         // every line asked for was read, or the file ended before
-        Unreadable,   // it exists but is not a regular file, cannot be opened, or a read failed
+        Unreadable,   // no way to it, no regular file, cannot be opened, or a read failed
         LineTooLong,  // reading stopped at a line longer than kLongestScoreLine bytes
     };
 
-    // Opens `path` if it names a regular file. Never blocks: a named pipe or a device is
-    // refused without being opened.
-    explicit TableReader(const std::string& path);
-    // Closes the file.
-    ~TableReader();
-    TableReader(const TableReader&) = delete;
-    TableReader& operator=(const TableReader&) = delete;
+    // Reads the file that `file` found and holds open; `file` must outlive the reader. A file
+    // that was refused (see ReplaceableFile) reads as Unreadable, without a line.
+    explicit TableReader(const ReplaceableFile& file);
 
     // Reads the next line, without its line feed, into `line` (a failed allocation throws
     // std::bad_alloc). False, with `line` empty, when the file has no further line, cannot be
@@ -37,7 +35,7 @@ private:
     // kLongestScoreLine; false when a read failed.
     bool findLineEnd(off_t start, off_t* end, bool* hasLineFeed) const;
 
-    int fd_ = -1;
+    int fd_;          // borrowed from the ReplaceableFile, or -1
     off_t next_ = 0;  // where the next line starts
     bool ended_ = false;
     Outcome outcome_ = Outcome::Read;

@@ -38,18 +38,21 @@ public:
                               : access("/dev/shm", W_OK) == 0      ? fs::path("/dev/shm")
                                                                    : fs::temp_directory_path();
         std::string pattern = (base / "plimsdl-fuzz-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            std::perror("highscore fuzz: cannot create a temporary directory");
-            std::abort();
-        }
         // Saves follow only links of the player's own, so the path is taken without any.
-        path = fs::canonical(pattern).string();
+        if (mkdtemp(pattern.data()) != nullptr) {
+            path = fs::canonical(pattern).string();
+        }
     }
     ~FuzzDirectory() {
         std::error_code ignored;
         fs::remove_all(path, ignored);
     }
-    std::string path;
+    std::string path;  // empty when none could be made
+};
+
+// Thrown by a check that finds a rule broken.
+struct Violation {
+    const char* rule;
 };
 
 [[noreturn]] void violation(const char* rule, const std::uint8_t* data, std::size_t size) {
@@ -58,7 +61,7 @@ public:
         std::fprintf(stderr, " %02x", data[i]);
     }
     std::fprintf(stderr, "\n");
-    std::abort();
+    throw Violation{rule};
 }
 
 Entries entriesOf(const HighscoreTable& table) {
@@ -109,11 +112,8 @@ void checkLoaded(const Entries& loaded, const std::string& file, const std::uint
     }
 }
 
-}  // namespace
-
-void fuzzHighscoreFile(const std::uint8_t* data, std::size_t size) {
-    static const FuzzDirectory directory;
-    const std::string path = directory.path + "/fuzz.hsc";
+void checkFile(const std::string& directory, const std::uint8_t* data, std::size_t size) {
+    const std::string path = directory + "/fuzz.hsc";
     const std::string file(reinterpret_cast<const char*>(data), size);
     {
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -145,4 +145,19 @@ void fuzzHighscoreFile(const std::uint8_t* data, std::size_t size) {
     if (readWholeFile(path) != saved) {
         violation("saving the table again changed the file", data, size);
     }
+}
+
+}  // namespace
+
+std::string fuzzHighscoreFile(const std::uint8_t* data, std::size_t size) {
+    static const FuzzDirectory directory;
+    if (directory.path.empty()) {
+        return "no temporary directory could be made";
+    }
+    try {
+        checkFile(directory.path, data, size);
+    } catch (const Violation& broken) {
+        return broken.rule;
+    }
+    return "";
 }

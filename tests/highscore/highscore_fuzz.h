@@ -3,10 +3,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 // Writes `data` as a highscore file into a private temporary directory, builds a table of 15 from
-// it and aborts with a message on standard error when loading, sorting or saving breaks a rule:
+// it and returns the rule loading, sorting or saving broke (shown with the input on standard
+// error), or "" when none:
 // 15 entries, highest first, the same entries the line parser finds (defaults for the rest, and
 // from a line longer than the longest a table reads on), a saved file of 15 lines (or, after such
 // a line, the file as it was) that reads back as the same table and rewrites to the same bytes.
-void fuzzHighscoreFile(const std::uint8_t* data, std::size_t size);
+std::string fuzzHighscoreFile(const std::uint8_t* data, std::size_t size);

@@ -5,6 +5,7 @@
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -20,6 +21,7 @@
 
 #include "highscore/table_rows.h"
 #include "highscore_table.h"
+#include "regular_file.h"
 #include "replace_file.h"
 #include "score_line.h"
 #include "support/work_dir.h"
@@ -55,6 +57,16 @@ constexpr uid_t kNobody = 65534;
 bool becomeNobody(gid_t group = kNobody) {
     return setgroups(1, &group) == 0 && setgid(kNobody) == 0 && setuid(kNobody) == 0;
 }
+
+// An ACL that lets nobody read as well (setfacl -m u:nobody:r), in the kernel's format: a version,
+// then the tag, permissions and id of the owner, nobody, the group, the mask and the others.
+const char* const kAclName = "system.posix_acl_access";
+const std::string kAcl(
+    "\x02\0\0\0"
+    "\x01\0\x06\0\xff\xff\xff\xff\x02\0\x04\0\xfe\xff\0\0"
+    "\x04\0\x04\0\xff\xff\xff\xff\x10\0\x04\0\xff\xff\xff\xff"
+    "\x20\0\0\0\xff\xff\xff\xff",
+    44);
 
 mode_t permissionsOf(const std::string& path) {
     struct stat status = {};
@@ -110,6 +122,7 @@ TEST(HighscoreSaveDeathTest, UnreadableFileKeepsItsScores) {
         };
         EXPECT_EXIT(loadAsNobody(), testing::ExitedWithCode(0), "");
     }
+    ASSERT_EQ(chmod(kFile, 0600), 0);  // for the player to read it back
     EXPECT_EQ(dir.readFile(kFile), kUnsorted);
     EXPECT_EQ(filesIn("Data"), std::vector<std::string>{"mittel.hsc"});
 }
@@ -146,11 +159,23 @@ TEST(HighscoreSave, KeepsPermissionsAndLinks) {
     dir.writeFile("Data/real.hsc", kUnsorted);
     fs::permissions("Data/real.hsc",
                     fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_EQ(setxattr("Data/real.hsc", kAclName, kAcl.data(), kAcl.size(), 0), 0);
     fs::create_symlink("real.hsc", kFile);
     const std::vector<Row> rows = loadRows(kFile);
     EXPECT_TRUE(fs::is_symlink(kFile));
     EXPECT_EQ(dir.readFile("Data/real.hsc"), fileText(rows));
     EXPECT_EQ(permissionsOf("Data/real.hsc"), 0640u);
+    std::string kept(kAcl.size() + 1, '\0');
+    kept.resize(static_cast<std::size_t>(
+        std::max<ssize_t>(getxattr("Data/real.hsc", kAclName, kept.data(), kept.size()), 0)));
+    EXPECT_EQ(kept, kAcl);
+
+    // A table with another hard link is saved in place, so both names still hold one file, cut to
+    // the new table's length.
+    dir.writeFile("Data/benutzer.hsc", kUnsorted + std::string(200, '\n'));
+    ASSERT_EQ(link("Data/benutzer.hsc", "Data/copy.hsc"), 0);
+    const std::vector<Row> shared = loadRows("Data/benutzer.hsc");
+    EXPECT_EQ(dir.readFile("Data/copy.hsc"), fileText(shared));
 
     // A link to a file that is not there yet stays a link, and the file appears where it points.
     fs::create_symlink("later.hsc", "Data/einfach.hsc");
@@ -165,21 +190,20 @@ TEST(HighscoreSave, KeepsPermissionsAndLinks) {
 }
 
 // Another user's link anywhere on the path (planted, say, where the game runs as root): the table
-// shows what it leads to, but nothing is ever written or created through it.
+// shows what it leads to, but nothing is ever written or created through it. Root gives the link
+// to nobody; anyone else leads it through root's link /dev/fd.
 TEST(HighscoreSave, OtherUsersLinksAreReadButNeverWrittenThrough) {
-    if (geteuid() != 0) {
-        GTEST_SKIP() << "only root can give a link to another user";
-    }
     const struct {
         const char* link;  // another user's, to `target`
         const char* target;
-        const char* path;  // the table looked at; "Ours" is the player's own link to "Data"
+        const char* path;   // the table looked at; "Ours" is the player's own link to "Data"
+        const char* shown;  // the name in the table's first row
     } cases[] = {
-        {"Data/mittel.hsc", "../Real/mittel.hsc", "Data/mittel.hsc"},
-        {"Data/einfach.hsc", "../Real/einfach.hsc", "Data/einfach.hsc"},
-        {"Data", "Real", "Data/mittel.hsc"},
-        {"Data", "Real", "Data/einfach.hsc"},
-        {"Data", "Real", "Ours/mittel.hsc"},
+        {"Data/mittel.hsc", "../Real/mittel.hsc", "Data/mittel.hsc", "High"},
+        {"Data/einfach.hsc", "../Real/einfach.hsc", "Data/einfach.hsc", ":)"},
+        {"Data", "Real", "Data/mittel.hsc", "High"},
+        {"Data", "Real", "Data/einfach.hsc", ":)"},
+        {"Data", "Real", "Ours/mittel.hsc", "High"},
     };
     for (const auto& c : cases) {
         WorkDir dir;
@@ -188,34 +212,74 @@ TEST(HighscoreSave, OtherUsersLinksAreReadButNeverWrittenThrough) {
         if (std::string(c.link) != "Data") {
             fs::create_directory("Data");
         }
-        fs::create_symlink(c.target, c.link);
-        ASSERT_EQ(lchown(c.link, kNobody, kNobody), 0);
+        const FileDescriptor linkFolder(
+            open((fs::path(c.link).parent_path() / ".").c_str(), O_PATH | O_DIRECTORY));
+        if (geteuid() == 0) {
+            fs::create_symlink(c.target, c.link);
+            ASSERT_EQ(lchown(c.link, kNobody, kNobody), 0);
+        } else {
+            fs::create_symlink("/dev/fd/" + std::to_string(linkFolder.get()) + "/" + c.target,
+                               c.link);
+        }
         fs::create_symlink("Data", "Ours");
-        loadRows(c.path);
+        EXPECT_EQ(loadRows(c.path)[0].first, c.shown) << c.link << ", " << c.path;
         EXPECT_EQ(dir.readFile("Real/mittel.hsc"), kUnsorted) << c.link << ", " << c.path;
         EXPECT_EQ(filesIn("Real"), std::vector<std::string>{"mittel.hsc"}) << c.path;
     }
 }
 
-// A table of group users (100), mode 0664, saved by nobody, one of the group: it stays the
-// group's, so the rest of the group can still save it.
+// A table of group users (100), mode 0664, saved by nobody, one of the group. Where nobody may
+// make files in the folder, the table is replaced: it becomes nobody's but stays the group's, so
+// the rest of the group can still save it. In root's folder (0755), as packaged games share
+// tables, or in a sticky one, where nobody may replace only their own files, it is saved in place
+// and stays root's.
 TEST(HighscoreSaveDeathTest, AnotherPlayersSaveKeepsTheGroup) {
     if (geteuid() != 0) {
         GTEST_SKIP() << "only root can give a table to another player";
     }
     constexpr gid_t kUsers = 100;
+    const struct {
+        uid_t folderOwner;  // and the table's owner after the save
+        mode_t folderMode;
+    } cases[] = {{kNobody, 0755}, {0, 0755}, {0, 01777}};
+    for (const auto& c : cases) {
+        WorkDir dir;
+        dir.writeFile(kFile, kUnsorted);
+        ASSERT_EQ(chmod(dir.root().c_str(), 0755), 0);
+        ASSERT_EQ(chown("Data", c.folderOwner, c.folderOwner), 0);
+        ASSERT_EQ(chmod("Data", c.folderMode), 0);
+        ASSERT_EQ(chown(kFile, 0, kUsers), 0);
+        ASSERT_EQ(chmod(kFile, 0664), 0);
+        EXPECT_EXIT(
+            std::exit(becomeNobody(kUsers) && loadRows(kFile)[0] == Row("High", 9999) ? 0 : 1),
+            testing::ExitedWithCode(0), "");
+        struct stat saved = {};
+        ASSERT_EQ(stat(kFile, &saved), 0);
+        EXPECT_EQ(std::make_tuple(saved.st_uid, saved.st_gid, saved.st_mode & 07777),
+                  std::make_tuple(c.folderOwner, kUsers, 0664u));
+        EXPECT_EQ(
+            dir.readFile(kFile),
+            fileText(joined({Row("High", 9999)}, joined(defaultRows(130, 10), {Row("Low", 1)}))));
+    }
+}
+
+// Data, the player's own link, swapped for one to another folder between reading a table and
+// saving it: the table goes back where it was read from, and the other folder's stays its own.
+TEST(HighscoreSave, TableIsSavedWhereItWasRead) {
     WorkDir dir;
-    dir.writeFile(kFile, kUnsorted);
-    ASSERT_EQ(chmod(dir.root().c_str(), 0755), 0);
-    ASSERT_EQ(chown("Data", kNobody, kNobody), 0);
-    ASSERT_EQ(chown(kFile, 0, kUsers), 0);
-    ASSERT_EQ(chmod(kFile, 0664), 0);
-    EXPECT_EXIT(std::exit(becomeNobody(kUsers) && loadRows(kFile)[0] == Row("High", 9999) ? 0 : 1),
-                testing::ExitedWithCode(0), "");
-    struct stat saved = {};
-    ASSERT_EQ(stat(kFile, &saved), 0);
-    EXPECT_EQ(std::make_tuple(saved.st_uid, saved.st_gid, saved.st_mode & 07777),
-              std::make_tuple(kNobody, kUsers, 0664u));
+    fs::rename("Data", "Anna");
+    fs::create_directory("Ben");
+    dir.writeFile("Anna/mittel.hsc", "Anna;1200\n");
+    dir.writeFile("Ben/mittel.hsc", "Ben;980\n");
+    fs::create_symlink("Anna", "Data");
+    {
+        const HighscoreTable table(kFile, kRows);
+        fs::create_symlink("Ben", "Swapped");
+        fs::rename("Swapped", "Data");
+    }
+    EXPECT_EQ(dir.readFile("Anna/mittel.hsc"),
+              fileText(joined({Row("Anna", 1200)}, defaultRows(140, 10))));
+    EXPECT_EQ(dir.readFile("Ben/mittel.hsc"), "Ben;980\n");
 }
 
 // A file swapped for something else after the save checked it, and before the new table is
@@ -242,7 +306,7 @@ TEST(HighscoreSave, FileSwappedBetweenCheckAndRenameIsLeftAlone) {
         WorkDir dir;
         dir.writeFile(kFile, kUnsorted);
         struct stat swapped = {};
-        const bool replaced = replaceFileContents(kFile, [&c, &swapped](int fd) {
+        const bool replaced = ReplaceableFile(kFile).save([&c, &swapped](int fd) {
             EXPECT_TRUE(c.swap()) << c.what;
             lstat(kFile, &swapped);
             return writeAll(fd, "Anna;1200\n");
@@ -252,6 +316,20 @@ TEST(HighscoreSave, FileSwappedBetweenCheckAndRenameIsLeftAlone) {
         EXPECT_FALSE(replaced) << c.what;
         EXPECT_EQ(after.st_ino, swapped.st_ino) << c.what;
     }
+}
+
+// fsync refuses a pipe: a writer that leaves one in place of the new file makes the sync fail for
+// real, as a failing disk would, and nothing may count as saved.
+TEST(HighscoreSave, FailedSyncSavesNothing) {
+    WorkDir dir;
+    int pipeEnds[2];
+    ASSERT_EQ(pipe(pipeEnds), 0);
+    const bool saved = ReplaceableFile(kFile).save(
+        [&pipeEnds](int fd) { return dup2(pipeEnds[1], fd) == fd && writeAll(fd, kUnsorted); });
+    close(pipeEnds[0]);
+    close(pipeEnds[1]);
+    EXPECT_FALSE(saved);
+    EXPECT_FALSE(dir.exists(kFile));
 }
 
 TEST(HighscoreSave, RemovesOnlyItsOwnStaleTemporaryFiles) {
