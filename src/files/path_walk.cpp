@@ -44,12 +44,25 @@ int openRoot() {
     return open("/", O_PATH | O_DIRECTORY | O_CLOEXEC);
 }
 
+// The kernel's own rule for a link in a sticky folder that anyone may write to, such as /tmp:
+// only our own links and those of the folder's owner are followed there, so that nobody can
+// plant one for another user to read through.
+bool kernelFollows(int directory, const struct stat& link) {
+    struct stat folder = {};
+    if (fstat(directory, &folder) != 0) {
+        return false;
+    }
+    const bool shared = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
+    return !shared || link.st_uid == geteuid() || link.st_uid == folder.st_uid;
+}
+
 // Puts the parts of the link open at `fd` before the parts still to walk, and an absolute link
 // starts again from the root; false when the link may not be followed.
 bool followLink(int fd, const struct stat& status, int* hops, std::deque<std::string>* parts,
                 PathEnd* end) {
     std::string link;
-    if (++*hops > kMaxLinkHops || !readLink(fd, &link)) {
+    if (++*hops > kMaxLinkHops || !kernelFollows(end->directory.get(), status) ||
+        !readLink(fd, &link)) {
         return false;
     }
     end->ownLinksOnly = end->ownLinksOnly && status.st_uid == geteuid();

@@ -27,6 +27,7 @@ struct PathEnd {
 // relative to the directory reached before it, and each link is read from the very link whose
 // owner was noted, so no part swapped meanwhile can send the walk elsewhere: `end->directory` is
 // the directory the walk found, and `end->status` what it found there. The last part need not
-// exist. False when a part before it is missing or is no directory, a link cannot be read, there
-// are too many links, or the path ends in a directory's name ("", "." or "..").
+// exist. False when a part before it is missing or is no directory, a link cannot be read or is
+// another user's in a sticky folder that anyone may write to (which the kernel would not follow
+// either), there are too many links, or the path ends in a directory's name ("", "." or "..").
 bool walkPath(const std::string& path, PathEnd* end);

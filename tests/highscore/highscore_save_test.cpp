@@ -228,6 +228,24 @@ TEST(HighscoreSave, OtherUsersLinksAreReadButNeverWrittenThrough) {
     }
 }
 
+// In a sticky folder anyone may write to, another user's link is not even read through, as the
+// kernel would not follow it either: nobody may plant one there for root to read a file with.
+TEST(HighscoreSave, PlantedLinkInASharedStickyFolderIsNotRead) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "only root can plant another user's link";
+    }
+    WorkDir dir;
+    dir.writeFile("Data/mittel.hsc", kUnsorted);
+    fs::create_directory("Shared");
+    ASSERT_EQ(chmod("Shared", 01777), 0);
+    fs::create_symlink("../Data/mittel.hsc", "Shared/mittel.hsc");
+    ASSERT_EQ(lchown("Shared/mittel.hsc", kNobody, kNobody), 0);
+    EXPECT_EQ(loadRows("Shared/mittel.hsc")[0].first, ":)");
+    EXPECT_EQ(dir.readFile("Data/mittel.hsc"), kUnsorted);
+    ASSERT_EQ(lchown("Shared/mittel.hsc", 0, 0), 0);  // the folder's owner's link is followed
+    EXPECT_EQ(loadRows("Shared/mittel.hsc")[0].first, "High");
+}
+
 // A table of group users (100), mode 0664, saved by nobody, one of the group. Where nobody may
 // make files in the folder, the table is replaced: it becomes nobody's but stays the group's, so
 // the rest of the group can still save it. In root's folder (0755), as packaged games share
