@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #include "temporary_files.h"
@@ -118,9 +119,15 @@ public:
     TemporaryFile& operator=(const TemporaryFile&) = delete;
 
     int fd() const { return fd_.get(); }
-    // errno tells why when it fails.
-    bool renameOnto(const std::string& name) {
-        renamed_ = renameat(directory_, name_.c_str(), directory_, name.c_str()) == 0;
+    // Into an empty place only when `mustBeEmpty`, so that a file appearing there since it was
+    // found empty is never overwritten (where the file system can tell); errno tells why when it
+    // fails.
+    bool renameOnto(const std::string& name, bool mustBeEmpty) {
+        renamed_ = mustBeEmpty && renameat2(directory_, name_.c_str(), directory_, name.c_str(),
+                                            RENAME_NOREPLACE) == 0;
+        if (!renamed_ && (!mustBeEmpty || errno == EINVAL)) {
+            renamed_ = renameat(directory_, name_.c_str(), directory_, name.c_str()) == 0;
+        }
         return renamed_;
     }
 
@@ -152,7 +159,7 @@ Replacement replaceThroughTemporary(const PathEnd& end, int read, const struct s
         fsync(temporary.fd()) != 0 || !stillInPlace(directory.get(), end.name, old)) {
         return Replacement::Failed;
     }
-    if (!temporary.renameOnto(end.name)) {
+    if (!temporary.renameOnto(end.name, old == nullptr)) {
         // A sticky folder lets anybody make files but replace only their own.
         return errno == EPERM || errno == EACCES ? Replacement::NotHere : Replacement::Failed;
     }
