@@ -86,3 +86,15 @@ inline FileBytes readRegularFile(const char* path, std::size_t maxBytes) {
     }
     return file;
 }
+
+// Reads `path` as readRegularFile does and keeps the bytes only when `check` accepts them, so
+// that a library handed them later parses exactly the bytes that were checked, whatever becomes
+// of the file. Each data format brings its own check.
+inline FileBytes readCheckedFile(const char* path, std::size_t maxBytes,
+                                 bool (*check)(const std::uint8_t* bytes, std::size_t size)) {
+    FileBytes file = readRegularFile(path, maxBytes);
+    if (file.bytes != nullptr && !check(file.bytes.get(), file.size)) {
+        file = FileBytes();
+    }
+    return file;
+}

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "file_stream.h"
 #include "font_file.h"
 
 SDL_Surface* g_menuScreen = nullptr;
@@ -18,7 +19,7 @@ namespace {
 
 // The menu font's file as read when a font was first opened from g_fontPath, and that path:
 // every later font is opened from these bytes.
-FontFile g_keptFont;
+FileBytes g_keptFont;
 char g_keptFontPath[kFontPathSize] = {};
 
 constexpr int kFirstPrintable = 32;         // below: control bytes
@@ -60,11 +61,11 @@ SDL_Surface* renderWithMenuFont(const char* text, int size, SDL_Color colour) {
 }  // namespace
 
 TTF_Font* openMenuFont(int size) {
-    if (!g_keptFont.holdsFont() || std::strcmp(g_keptFontPath, g_fontPath) != 0) {
-        g_keptFont = FontFile(g_fontPath);
+    if (g_keptFont.bytes == nullptr || std::strcmp(g_keptFontPath, g_fontPath) != 0) {
+        g_keptFont = readCheckedFile(g_fontPath, kMaxFontBytes, isCompleteFont);
         std::memcpy(g_keptFontPath, g_fontPath, sizeof g_keptFontPath);
     }
-    SDL_RWops* stream = g_keptFont.stream();
+    SDL_RWops* stream = streamOver(g_keptFont);
     if (stream == nullptr) {
         SDL_SetError("%s is no font the menus can use", g_fontPath);
         return nullptr;
