@@ -3,9 +3,8 @@
 
 #include <SDL.h>
 
-#include <functional>
-
 #include "playfield.h"
+#include "text.h"
 
 class MenuSet;
 
@@ -53,9 +52,10 @@ public:
     void buildPaddleSprite(Uint8 colour);
     // Draws highscore table k (0 to 3) into highscoreScreen and rewrites its file.
     void buildHighscoreScreen(int k);
-    // Calls `visit` with each text the highscore view draws of its own, whatever a table holds:
-    // its captions and footer, the digits and sign of ranks and scores, a default entry's name.
-    static void forEachHighscoreViewText(const std::function<void(const char*)>& visit);
+    // Calls `visit` with each text the highscore view draws of its own, whatever a table holds,
+    // rendered and placed as the view draws it: its captions and footer, and on every row the
+    // rank, a default entry's name and the widest score.
+    static void forEachHighscoreViewText(const ShownTextVisitor& visit);
     // Loads the tile, funnel and basket bitmaps and derives their rectangles.
     void loadSheets();
     // Frees every surface and the menu set, and clears the fields that held them.
