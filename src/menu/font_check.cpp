@@ -35,6 +35,20 @@ bool showsInk(const SDL_Surface* text) {
     return opaque;
 }
 
+// Whether `text`, drawn at (left, top), shows ink on the screen and loses none beside it.
+bool wholeInView(const SDL_Surface* text, int left, int top) {
+    if (text == nullptr || g_menuScreen == nullptr) {
+        return false;
+    }
+    bool outside = false;
+    forEachInkedPixel(text, [&](int x, int y, bool) {
+        outside = left + x < 0 || left + x >= g_menuScreen->w || top + y < 0 ||
+                  top + y >= g_menuScreen->h;
+        return !outside;
+    });
+    return !outside && showsInk(text);
+}
+
 bool isPrintable(int letter) {
     return (letter >= kFirstAscii && letter <= kLastAscii) ||
            (letter >= kFirstLatin1 && letter <= kLastLatin1);
@@ -81,9 +95,7 @@ void MenuFontCheck::addShownText(const char* text, const SDL_Surface* image, int
     for (const char* next = text; *next != '\0'; ++next) {
         letters_[static_cast<Uint8>(*next)] = true;
     }
-    textsInView_ = textsInView_ && image != nullptr && showsInk(image);
-    static_cast<void>(x);
-    static_cast<void>(y);
+    textsInView_ = textsInView_ && wholeInView(image, x, y);
 }
 
 bool MenuFontCheck::passes() const {

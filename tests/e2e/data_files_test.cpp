@@ -144,6 +144,11 @@ void writeFontWith(const std::string& path, std::initializer_list<FontField> fie
     writeAll(path, font);
 }
 
+// The line's ascent, in font units, as SDL_ttf may read it: hhea's, and OS/2's two.
+void writeFontWithAscent(const std::string& path, std::uint16_t ascent) {
+    writeFontWith(path, {{"hhea", 4, ascent}, {"OS/2", 68, ascent}, {"OS/2", 74, ascent}});
+}
+
 // Refusing a file costs no more than a few tens of megabytes, whatever it claims.
 constexpr long kMostKilobytesToRefuse = 64 * 1024;
 
@@ -185,6 +190,12 @@ TEST_F(EndToEndTest, HostileDataFilesAreRefusedAtOnce) {
          [](const std::string& path) {
              writeFontWith(path, {{"head", 18, 16}});
          }},
+        // Lines whose baseline stands far below their top: every text drawn below the screen,
+        // or only the highscore view's footer, the lowest.
+        {"boulder.ttf", "ascents of 20000 units",
+         [](const std::string& path) { writeFontWithAscent(path, 20000); }},
+        {"boulder.ttf", "ascents of twice the em",
+         [](const std::string& path) { writeFontWithAscent(path, 2000); }},
         {"boulder.ttf", "the font padded to a gigabyte",
          [](const std::string& path) {
              fs::copy_file(repositoryDataPath("boulder.ttf"), path);
