@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 
+#include "display.h"
 #include "playfield.h"
 #include "text.h"
 
@@ -33,9 +34,10 @@ public:
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
-    // Opens the video mode, builds sprites and the menu tree, and draws the home page unflipped.
-    // Ends the process on a failure it cannot recover from.
-    void setup(Uint8 colour, bool fullscreen);
+    // Opens the video mode (through `video`), builds sprites and the menu tree, and draws the
+    // home page unflipped on a black screen. Ends the process on a failure it cannot recover
+    // from.
+    void setup(Uint8 colour, bool fullscreen, const VideoCalls& video = kSdlVideoCalls);
 
     // One timed step of the state machine; false only when the program is to end.
     bool tick();

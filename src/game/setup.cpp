@@ -104,15 +104,17 @@ void buildHighscorePage(MenuPage& page) {
 
 }  // namespace
 
-void Game::setup(Uint8 colour, bool fullscreen) {
+void Game::setup(Uint8 colour, bool fullscreen, const VideoCalls& video) {
     Uint32 flags = SDL_HWSURFACE | SDL_DOUBLEBUF;
     if (fullscreen) {
         flags |= SDL_FULLSCREEN;
     }
-    screen = openGameScreen(flags);
+    screen = openGameScreen(flags, video);
     if (screen == nullptr) {
         fatal(1, "Fehler bei Bildschirm init.!\n");
     }
+    // The menus blend their texts onto the screen, and sdl12-compat hands it out uncleared.
+    SDL_FillRect(screen, nullptr, 0);
     SDL_WM_SetCaption("PlimSDL", "PlimSDL");
 
     // The basket's place depends on the paddle's frames, so the paddle comes first.
