@@ -50,6 +50,9 @@ public:
     // Clears the screen, draws the current state from scratch and flips.
     void render();
 
+    // Creates the menu set on `screen` with its four pages, the colour page showing `colour`.
+    // Ends the process when there is no memory for the set or its home page.
+    void buildMenus(Uint8 colour);
     // Colours the paddle bitmap in player colour `colour` and puts the paddle back in lane 2.
     void buildPaddleSprite(Uint8 colour);
     // Draws highscore table k (0 to 3) into highscoreScreen and rewrites its file.

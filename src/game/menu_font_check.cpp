@@ -6,13 +6,17 @@
 #include "game.h"
 #include "menu_set.h"
 
-void requireMenuFont(const MenuSet& menus) {
+bool menuFontServes(const MenuSet& menus) {
     MenuFontCheck check;
     const ShownTextVisitor add = [&check](const char* text, const SDL_Surface* image, int x,
                                           int y) { check.addShownText(text, image, x, y); };
     menus.forEachText(add);
     Game::forEachHighscoreViewText(add);
-    if (!check.passes()) {
+    return check.passes();
+}
+
+void requireMenuFont(const MenuSet& menus) {
+    if (!menuFontServes(menus)) {
         fatal(2, "Konnte Data/boulder.ttf nicht laden!\n");
     }
 }

@@ -122,6 +122,15 @@ void Game::setup(Uint8 colour, bool fullscreen, const VideoCalls& video) {
     loadSheets();
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 
+    buildMenus(colour);
+    // Checked against the texts just built; without it they could come out blank.
+    requireMenuFont(*menus);
+
+    // Drawn but not flipped: the menu shows with the first key press or click.
+    menus->draw();
+}
+
+void Game::buildMenus(Uint8 colour) {
     menus = new (std::nothrow) MenuSet(screen, kFontPath);
     // The set creates its home page itself; without it there is no menu to fill.
     if (menus == nullptr || menus->currentPage == nullptr) {
@@ -135,9 +144,4 @@ void Game::setup(Uint8 colour, bool fullscreen, const VideoCalls& video) {
     buildColourPage(*menus->currentPage, colour);
     menus->addPage();
     buildHighscorePage(*menus->currentPage);
-    // Checked against the texts just built; without it they could come out blank.
-    requireMenuFont(*menus);
-
-    // Drawn but not flipped: the menu shows with the first key press or click.
-    menus->draw();
 }
