@@ -9,6 +9,30 @@
 
 #include "file_descriptor.h"
 
+namespace {
+
+FileBytes readRegularFile(const char* path, std::size_t maxBytes) {
+    FileBytes file;
+    struct stat status = {};
+    const FileDescriptor fd(openRegularFile(path, &status));
+    if (!fd.isOpen()) {
+        return file;
+    }
+    if (status.st_size > 0 && static_cast<std::uint64_t>(status.st_size) <= maxBytes) {
+        file.size = static_cast<std::size_t>(status.st_size);
+        file.bytes.reset(new (std::nothrow) std::uint8_t[file.size]);
+        if (file.bytes != nullptr && !readAt(fd.get(), file.bytes.get(), file.size, 0)) {
+            file.bytes.reset();
+        }
+    }
+    if (file.bytes == nullptr) {
+        file.size = 0;
+    }
+    return file;
+}
+
+}  // namespace
+
 int openRegularFile(const char* path, struct stat* status) {
     if (stat(path, status) != 0) {
         return -1;
@@ -62,22 +86,11 @@ bool writeAll(int fd, const std::string& bytes) {
     return true;
 }
 
-FileBytes readRegularFile(const char* path, std::size_t maxBytes) {
-    FileBytes file;
-    struct stat status = {};
-    const FileDescriptor fd(openRegularFile(path, &status));
-    if (!fd.isOpen()) {
-        return file;
-    }
-    if (status.st_size > 0 && static_cast<std::uint64_t>(status.st_size) <= maxBytes) {
-        file.size = static_cast<std::size_t>(status.st_size);
-        file.bytes.reset(new (std::nothrow) std::uint8_t[file.size]);
-        if (file.bytes != nullptr && !readAt(fd.get(), file.bytes.get(), file.size, 0)) {
-            file.bytes.reset();
-        }
-    }
-    if (file.bytes == nullptr) {
-        file.size = 0;
+FileBytes readCheckedFile(const char* path, std::size_t maxBytes,
+                          bool (*check)(const std::uint8_t* bytes, std::size_t size)) {
+    FileBytes file = readRegularFile(path, maxBytes);
+    if (file.bytes != nullptr && !check(file.bytes.get(), file.size)) {
+        file = FileBytes();
     }
     return file;
 }

@@ -32,5 +32,8 @@ struct FileBytes {
 };
 
 // Reads the whole of `path` when it is a regular file (see openRegularFile) of 1 to `maxBytes`
-// bytes; otherwise, when a read fails, or without memory for it, the result holds nothing.
-FileBytes readRegularFile(const char* path, std::size_t maxBytes);
+// bytes and `check` accepts its bytes, so that a library handed them later parses exactly the
+// bytes that were checked, whatever becomes of the file; each data format brings its own check.
+// Otherwise, when a read fails, or without memory for it, the result holds nothing.
+FileBytes readCheckedFile(const char* path, std::size_t maxBytes,
+                          bool (*check)(const std::uint8_t* bytes, std::size_t size));

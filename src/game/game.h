@@ -3,9 +3,9 @@
 
 #include <SDL.h>
 
-#include <functional>
-
+#include "display.h"
 #include "playfield.h"
+#include "text.h"
 
 class MenuSet;
 
@@ -34,9 +34,10 @@ public:
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
-    // Opens the video mode, builds sprites and the menu tree, and draws the home page unflipped.
-    // Ends the process on a failure it cannot recover from.
-    void setup(Uint8 colour, bool fullscreen);
+    // Opens the video mode (through `video`), builds sprites and the menu tree, and draws the
+    // home page unflipped on a black screen. Ends the process on a failure it cannot recover
+    // from.
+    void setup(Uint8 colour, bool fullscreen, const VideoCalls& video = kSdlVideoCalls);
 
     // One timed step of the state machine; false only when the program is to end.
     bool tick();
@@ -49,13 +50,17 @@ public:
     // Clears the screen, draws the current state from scratch and flips.
     void render();
 
+    // Creates the menu set on `screen` with its four pages, the colour page showing `colour`.
+    // Ends the process when there is no memory for the set or its home page.
+    void buildMenus(Uint8 colour);
     // Colours the paddle bitmap in player colour `colour` and puts the paddle back in lane 2.
     void buildPaddleSprite(Uint8 colour);
     // Draws highscore table k (0 to 3) into highscoreScreen and rewrites its file.
     void buildHighscoreScreen(int k);
-    // Calls `visit` with each text the highscore view draws of its own, whatever a table holds:
-    // its captions and footer, the digits and sign of ranks and scores, a default entry's name.
-    static void forEachHighscoreViewText(const std::function<void(const char*)>& visit);
+    // Calls `visit` with each text the highscore view draws of its own, whatever a table holds,
+    // rendered and placed as the view draws it: its captions and footer, and on every row the
+    // rank, a default entry's name and the widest score.
+    static void forEachHighscoreViewText(const ShownTextVisitor& visit);
     // Loads the tile, funnel and basket bitmaps and derives their rectangles.
     void loadSheets();
     // Frees every surface and the menu set, and clears the fields that held them.

@@ -1,4 +1,5 @@
 // The highscore view: one table drawn once into the off-screen picture that render shows.
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -49,6 +50,36 @@ constexpr const char* kFooter =
 
 enum class Align { Centre, RightEdge };
 
+// Where the view draws a text: at `size`, centred on or ending at `x`, its top at `y`.
+struct TextPlace {
+    int size;
+    Align align;
+    int x;
+    int y;
+};
+
+constexpr TextPlace kCaptionPlace = {kCaptionSize, Align::Centre, kCentre, kCaptionRow};
+constexpr TextPlace kFooterPlace = {kFooterSize, Align::Centre, kCentre, kFooterRow};
+
+TextPlace rankPlace(int row) {
+    return {kRankSize, Align::RightEdge, kRankRightEdge, kFirstRow + kRowPitch * row};
+}
+TextPlace namePlace(int row) {
+    return {kEntrySize, Align::Centre, kCentre, kFirstRow + kRowPitch * row};
+}
+TextPlace scorePlace(int row) {
+    return {kEntrySize, Align::RightEdge, kScoreRightEdge, kFirstRow + kRowPitch * row};
+}
+
+// The left edge of a text `width` pixels wide at `place`. Too wide a text gets a negative x, and
+// the blit clips it at the left edge.
+int leftEdge(const TextPlace& place, int width) {
+    return place.align == Align::Centre ? place.x - width / 2 : place.x - width;
+}
+
+// Names may begin with a Latin-1 letter such as "\xD6"; the view's own texts begin with ASCII.
+using Renderer = SDL_Surface* (*)(const char* text, int size, SDL_Color colour);
+
 // A surface of the screen's size and pixel format; null when there is no memory for it.
 SDL_Surface* createView() {
     SDL_Surface* plain =
@@ -61,17 +92,17 @@ SDL_Surface* createView() {
     return view;
 }
 
-// Blits a rendered text centred on, or ending at, x and frees it. A text that could not be
-// rendered leaves its place empty.
-void drawText(SDL_Surface* view, SDL_Surface* text, Align align, int x, int y) {
-    if (text == nullptr) {
+// Renders `text` and blits it at its place. A text that could not be rendered leaves its place
+// empty.
+void drawText(SDL_Surface* view, const char* text, const TextPlace& place,
+              Renderer render = renderText) {
+    SDL_Surface* rendered = render(text, place.size, highlightColour);
+    if (rendered == nullptr) {
         return;
     }
-    const int left = align == Align::Centre ? x - text->w / 2 : x - text->w;
-    // Too wide a text gets a negative x, and the blit clips it at the left edge.
-    SDL_Rect place = makeRect(left, y, 0, 0);
-    SDL_BlitSurface(text, nullptr, view, &place);
-    SDL_FreeSurface(text);
+    SDL_Rect destination = makeRect(leftEdge(place, rendered->w), place.y, 0, 0);
+    SDL_BlitSurface(rendered, nullptr, view, &destination);
+    SDL_FreeSurface(rendered);
 }
 
 // Even the table's own few bytes may be missing; that ends the game like a missing list.
@@ -85,34 +116,43 @@ std::unique_ptr<HighscoreTable> createTable(const char* fileName) {
 
 void drawRow(SDL_Surface* view, const HighscoreTable& table, int row) {
     char buffer[kTextBufferSize] = {};
-    const int y = kFirstRow + kRowPitch * row;
-
     std::snprintf(buffer, sizeof buffer, "%d", row + 1);
-    drawText(view, renderText(buffer, kRankSize, highlightColour), Align::RightEdge, kRankRightEdge,
-             y);
+    drawText(view, buffer, rankPlace(row));
 
-    // Names may begin with a Latin-1 letter such as "\xD6"; an empty one leaves the row blank.
-    // Read in place rather than through nameAt: a name may be megabytes long, and only its first
-    // bytes are shown.
+    // An empty name leaves the row blank. Read in place rather than through nameAt: a name may be
+    // megabytes long, and only its first bytes are shown.
     std::strncpy(buffer, table.entries[row].name.c_str(), sizeof buffer - 1);
     buffer[sizeof buffer - 1] = '\0';
-    drawText(view, renderLatin1Text(buffer, kEntrySize, highlightColour), Align::Centre, kCentre,
-             y);
+    drawText(view, buffer, namePlace(row), renderLatin1Text);
 
     std::snprintf(buffer, sizeof buffer, "%d", table.scoreAt(row));
-    drawText(view, renderText(buffer, kEntrySize, highlightColour), Align::RightEdge,
-             kScoreRightEdge, y);
+    drawText(view, buffer, scorePlace(row));
+}
+
+// Renders `text` as the view does and hands it to `visit` with where the view draws it.
+void visitText(const ShownTextVisitor& visit, const char* text, const TextPlace& place,
+               Renderer render = renderText) {
+    SDL_Surface* rendered = render(text, place.size, highlightColour);
+    visit(text, rendered, leftEdge(place, rendered != nullptr ? rendered->w : 0), place.y);
+    SDL_FreeSurface(rendered);
 }
 
 }  // namespace
 
-void Game::forEachHighscoreViewText(const std::function<void(const char*)>& visit) {
+void Game::forEachHighscoreViewText(const ShownTextVisitor& visit) {
     for (const TableView& tableView : kTableViews) {
-        visit(tableView.caption);
+        visitText(visit, tableView.caption, kCaptionPlace);
     }
-    visit(kFooter);
-    visit("0123456789-");
-    visit(kDefaultName);
+    // Every row with a default entry's name, and the widest score, the only one with a sign.
+    char buffer[kTextBufferSize] = {};
+    for (int row = 0; row < kRows; ++row) {
+        std::snprintf(buffer, sizeof buffer, "%d", row + 1);
+        visitText(visit, buffer, rankPlace(row));
+        visitText(visit, kDefaultName, namePlace(row), renderLatin1Text);
+        std::snprintf(buffer, sizeof buffer, "%d", INT_MIN);
+        visitText(visit, buffer, scorePlace(row));
+    }
+    visitText(visit, kFooter, kFooterPlace);
 }
 
 void Game::buildHighscoreScreen(int k) {
@@ -128,14 +168,12 @@ void Game::buildHighscoreScreen(int k) {
     if (k >= 0 && k < kTableViewCount) {
         const TableView& tableView = kTableViews[k];
         table = createTable(tableView.fileName);
-        drawText(highscoreScreen, renderText(tableView.caption, kCaptionSize, highlightColour),
-                 Align::Centre, kCentre, kCaptionRow);
+        drawText(highscoreScreen, tableView.caption, kCaptionPlace);
         for (int row = 0; row < kRows; ++row) {
             drawRow(highscoreScreen, *table, row);
         }
     }
-    drawText(highscoreScreen, renderText(kFooter, kFooterSize, highlightColour), Align::Centre,
-             kCentre, kFooterRow);
+    drawText(highscoreScreen, kFooter, kFooterPlace);
     // Letting the table go writes it back, sorted, before the view is ever shown.
     table.reset();
 }

@@ -3,9 +3,9 @@
 
 class MenuSet;
 
-// Ends the game with "Konnte Data/boulder.ttf nicht laden!" and code 2 unless the menu font
-// (see text.h) opens, renders every printable Latin-1 letter a player's name may hold, and draws
-// each letter of the game's own texts (the texts of `menus` and Game::highscoreViewTexts) from
-// a glyph of its own and with ink. A font cut down to a few letters would otherwise leave the
-// menus blank, or show "Gr n" for "Gr\xFCn".
+// True when the menu font serves the game's own texts (see MenuFontCheck): those of `menus` and
+// of the highscore view (Game::forEachHighscoreViewText), each where the game draws it.
+bool menuFontServes(const MenuSet& menus);
+
+// Ends the game with "Konnte Data/boulder.ttf nicht laden!" and code 2 unless menuFontServes.
 void requireMenuFont(const MenuSet& menus);

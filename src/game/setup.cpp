@@ -104,15 +104,17 @@ void buildHighscorePage(MenuPage& page) {
 
 }  // namespace
 
-void Game::setup(Uint8 colour, bool fullscreen) {
+void Game::setup(Uint8 colour, bool fullscreen, const VideoCalls& video) {
     Uint32 flags = SDL_HWSURFACE | SDL_DOUBLEBUF;
     if (fullscreen) {
         flags |= SDL_FULLSCREEN;
     }
-    screen = openGameScreen(flags);
+    screen = openGameScreen(flags, video);
     if (screen == nullptr) {
         fatal(1, "Fehler bei Bildschirm init.!\n");
     }
+    // The menus blend their texts onto the screen, and sdl12-compat hands it out uncleared.
+    SDL_FillRect(screen, nullptr, 0);
     SDL_WM_SetCaption("PlimSDL", "PlimSDL");
 
     // The basket's place depends on the paddle's frames, so the paddle comes first.
@@ -120,6 +122,15 @@ void Game::setup(Uint8 colour, bool fullscreen) {
     loadSheets();
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 
+    buildMenus(colour);
+    // Checked against the texts just built; without it they could come out blank.
+    requireMenuFont(*menus);
+
+    // Drawn but not flipped: the menu shows with the first key press or click.
+    menus->draw();
+}
+
+void Game::buildMenus(Uint8 colour) {
     menus = new (std::nothrow) MenuSet(screen, kFontPath);
     // The set creates its home page itself; without it there is no menu to fill.
     if (menus == nullptr || menus->currentPage == nullptr) {
@@ -133,9 +144,4 @@ void Game::setup(Uint8 colour, bool fullscreen) {
     buildColourPage(*menus->currentPage, colour);
     menus->addPage();
     buildHighscorePage(*menus->currentPage);
-    // Checked against the texts just built; without it they could come out blank.
-    requireMenuFont(*menus);
-
-    // Drawn but not flipped: the menu shows with the first key press or click.
-    menus->draw();
 }

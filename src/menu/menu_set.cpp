@@ -89,3 +89,24 @@ void MenuSet::command(MenuCommand cmd) {
     pages[activeIndex]->command(cmd);
     draw();
 }
+
+void MenuSet::forEachText(const ShownTextVisitor& visit) const {
+    for (int index = 0; index < pageCount; ++index) {
+        const MenuPage& page = *pages[index];
+        for (int element = 0; element <= page.elementCount; ++element) {
+            const MenuElement* shown = page.elements[element];
+            if (shown == nullptr) {
+                continue;  // a page without a title
+            }
+            const SDL_Rect& place = shown->place;
+            if (shown->kind == ElementKind::Title) {
+                const auto& title = static_cast<const MenuTitle&>(*shown);
+                visit(title.text, title.image, place.x, place.y);
+            } else if (shown->kind == ElementKind::TextItem) {
+                const auto& item = static_cast<const MenuTextItem&>(*shown);
+                visit(item.text, item.image, place.x, place.y);
+                visit(item.text, item.highlightImage, place.x, place.y);
+            }
+        }
+    }
+}

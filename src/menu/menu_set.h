@@ -4,6 +4,7 @@
 #include <SDL.h>
 
 #include "menu_page.h"
+#include "text.h"
 
 constexpr int kMaxPages = 11;  // the home page included
 
@@ -30,6 +31,10 @@ public:
     void click(Uint16 x, Uint16 y);
     // The active page takes the command, then the whole set is drawn.
     void command(MenuCommand cmd);
+
+    // Calls `visit` with the text of every title and text item of every page, once for each of
+    // its renderings, at the place the element holds (where it is drawn, until a draw clips it).
+    void forEachText(const ShownTextVisitor& visit) const;
 
     MenuPage* currentPage;       // the page created or opened last; one of pages
     MenuPage* pages[kMaxPages];  // owned; 0 is the home page, 0..pageCount-1 in use

@@ -4,6 +4,8 @@
 #include <SDL.h>
 #include <SDL_ttf.h>
 
+#include <functional>
+
 class MenuSet;
 
 constexpr int kFontPathSize = 32;
@@ -32,12 +34,25 @@ void setFontPath(const char* path);
 // the next call. The font belongs to the caller, who closes it with TTF_CloseFont.
 TTF_Font* openMenuFont(int size);
 
+// Renders one line of Latin-1 text with `font`, unless its metrics ask for more than a text may
+// cost: a surface wider or taller than 4096 pixels, or more than 2^18 pixels (a megabyte) for the
+// surface and its letters' glyphs together, as for a font whose em is a few units, which makes
+// every letter a hundred times its size. Returns a new surface that belongs to the caller, or
+// null.
+SDL_Surface* renderBounded(TTF_Font* font, const char* text, SDL_Color colour);
+
 // Renders one line of Latin-1 text at point size `size` (only its low 8 bits count) with the
-// menu font, opened and closed for this call. Initialises SDL_ttf for the call if nobody has.
-// Returns a new surface that belongs to the caller, or null when the text does not start with a
-// printable ASCII byte (32 to 127), the font cannot be opened, or the text cannot be rendered.
+// menu font, opened and closed for this call, as renderBounded does. Initialises SDL_ttf for the
+// call if nobody has. Returns a new surface that belongs to the caller, or null when the text
+// does not start with a printable ASCII byte (32 to 127), the font cannot be opened, or the text
+// cannot be rendered.
 SDL_Surface* renderText(const char* text, int size, SDL_Color colour);
 
 // renderText for texts that may also start with a printable Latin-1 letter (160 to 255), such
 // as a player's name "\xD6zil". Still null for an empty text or one starting with a control byte.
 SDL_Surface* renderLatin1Text(const char* text, int size, SDL_Color colour);
+
+// Called with each text the game shows: `image`, as rendered for it (null when it could not
+// be), has its top-left corner at (x, y) on g_menuScreen.
+using ShownTextVisitor =
+    std::function<void(const char* text, const SDL_Surface* image, int x, int y)>;

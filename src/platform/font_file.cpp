@@ -1,7 +1,5 @@
-// The menu font's file, read into memory and checked before SDL_ttf is trusted with it.
+// The check of the menu font's file, made on its bytes before SDL_ttf is trusted with them.
 #include "font_file.h"
-
-#include <cstdint>
 
 #include "byte_order.h"
 
@@ -15,22 +13,10 @@ constexpr std::uint32_t kOpenTypeCff = 0x4F54544F;    // "OTTO"
 
 }  // namespace
 
-FontFile::FontFile(const char* path) : file_(readRegularFile(path, kMaxFontBytes)) {
-    if (file_.bytes != nullptr && !isComplete()) {
-        file_ = FileBytes();
-    }
-}
-
-SDL_RWops* FontFile::stream() const {
-    return holdsFont() ? SDL_RWFromConstMem(file_.bytes.get(), static_cast<int>(file_.size))
-                       : nullptr;
-}
-
 // The offset table names the tables; each of its records ends with the table's offset and
 // length, and every table must lie inside the file.
-bool FontFile::isComplete() const {
-    const std::uint8_t* bytes = file_.bytes.get();
-    const std::uint64_t fileSize = file_.size;
+bool isCompleteFont(const std::uint8_t* bytes, std::size_t size) {
+    const std::uint64_t fileSize = size;
     if (fileSize < kOffsetTableSize) {
         return false;
     }

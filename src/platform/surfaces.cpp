@@ -2,12 +2,13 @@
 #include "surfaces.h"
 
 #include "bitmap_file.h"
+#include "file_stream.h"
 
 SDL_Surface* loadDisplayBitmap(const char* path, Transparent transparent) {
-    const BitmapFile file(path);
+    const FileBytes file = readCheckedFile(path, kMaxBitmapBytes, hasUsableBitmapHeader);
     // The load closes the stream itself, whether it succeeds or not; a refused file gives a null
     // stream, which the load refuses like any unreadable one.
-    SDL_Surface* loaded = SDL_LoadBMP_RW(file.stream(), 1);
+    SDL_Surface* loaded = SDL_LoadBMP_RW(streamOver(file), 1);
     if (loaded == nullptr) {
         return nullptr;
     }

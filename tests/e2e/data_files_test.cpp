@@ -11,6 +11,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 
@@ -126,6 +127,31 @@ TEST_F(EndToEndTest, BrokenDataFilesAreRefusedLikeMissingOnes) {
     }
 }
 
+// The game's font with the 16-bit fields of its tables set as `fields` say: tag, place, value.
+struct FontField {
+    const char* table;
+    int at;
+    std::uint16_t value;
+};
+void writeFontWith(const std::string& path, std::initializer_list<FontField> fields) {
+    std::string font = readWholeFile(repositoryDataPath("boulder.ttf"));
+    for (const FontField& field : fields) {
+        std::uint32_t offset = 0;  // after the tag and checksum in the table's record
+        std::memcpy(&offset, &font[font.find(field.table) + 8], sizeof offset);
+        const std::uint16_t value = htons(field.value);
+        std::memcpy(&font[ntohl(offset) + static_cast<std::uint32_t>(field.at)], &value, 2);
+    }
+    writeAll(path, font);
+}
+
+// The line's ascent, in font units, as SDL_ttf may read it: hhea's, and OS/2's two.
+void writeFontWithAscent(const std::string& path, std::uint16_t ascent) {
+    writeFontWith(path, {{"hhea", 4, ascent}, {"OS/2", 68, ascent}, {"OS/2", 74, ascent}});
+}
+
+// Refusing a file costs no more than a few tens of megabytes, whatever it claims.
+constexpr long kMostKilobytesToRefuse = 64 * 1024;
+
 // Files made to harm the game, or that a player could never have meant as its data: each gives
 // its file's message and exit code at once, before a window could hang, crash or eat memory.
 TEST_F(EndToEndTest, HostileDataFilesAreRefusedAtOnce) {
@@ -160,6 +186,16 @@ TEST_F(EndToEndTest, HostileDataFilesAreRefusedAtOnce) {
          [](const std::string& path) { fs::copy_file(kTestFonts + "only-a.ttf", path); }},
         {"boulder.ttf", "cut down to ASCII",
          [](const std::string& path) { fs::copy_file(kTestFonts + "only-ascii.ttf", path); }},
+        {"boulder.ttf", "an em of 16 units: every letter 60 times its size",
+         [](const std::string& path) {
+             writeFontWith(path, {{"head", 18, 16}});
+         }},
+        // Lines whose baseline stands far below their top: every text drawn below the screen,
+        // or only the highscore view's footer, the lowest.
+        {"boulder.ttf", "ascents of 20000 units",
+         [](const std::string& path) { writeFontWithAscent(path, 20000); }},
+        {"boulder.ttf", "ascents of twice the em",
+         [](const std::string& path) { writeFontWithAscent(path, 2000); }},
         {"boulder.ttf", "the font padded to a gigabyte",
          [](const std::string& path) {
              fs::copy_file(repositoryDataPath("boulder.ttf"), path);
@@ -173,6 +209,7 @@ TEST_F(EndToEndTest, HostileDataFilesAreRefusedAtOnce) {
         c.plant(path);
         EXPECT_EQ(startExpectingFailure(), dataFile(c.file).exitCode) << c.file << ", " << c.what;
         EXPECT_EQ(process->errors(), dataFile(c.file).message) << c.file << ", " << c.what;
+        EXPECT_LT(process->peakKilobytes(), kMostKilobytesToRefuse) << c.file << ", " << c.what;
         fs::remove_all(path);
     }
     // A named pipe in place of any data file: nothing will ever be written into it.

@@ -56,6 +56,8 @@ public:
     int waitForExit(double seconds = 5);
     std::string errors() const;
     pid_t pid() const { return game_.pid(); }
+    // Its peak resident memory in kilobytes, once it has ended.
+    long peakKilobytes() const { return game_.peakKilobytes(); }
     // The OpenGL libraries mapped into the running game (libGL, Mesa's, LLVM), a path a line.
     std::string openGlLibrariesMapped() const;
 

@@ -63,6 +63,27 @@ TEST_F(MenuTreeTest, HomePageIsDrawnWithStartHighlighted) {
     }
 }
 
+// The video mode as sdl12-compat sets it: the screen's pixels left as they were, here not black.
+SDL_Surface* unclearedVideoMode(int width, int height, int bitsPerPixel, Uint32 flags) {
+    SDL_Surface* shown = SDL_SetVideoMode(width, height, bitsPerPixel, flags);
+    if (shown != nullptr) {
+        SDL_FillRect(shown, nullptr, 0x55);
+    }
+    return shown;
+}
+
+TEST_F(MenuTreeTest, HomePageIsDrawnOnABlackScreenWhateverTheVideoModeLeft) {
+    game.releaseResources();
+    game.setup(1, false, {unclearedVideoMode, restartSdl});
+    menus = game.menus;
+    int litOutsideTexts = litPixels(game.screen, 0, 0, game.screen->w, game.screen->h);
+    for (int index = 0; index <= menus->pages[0]->elementCount; ++index) {
+        const SDL_Rect& place = element(0, index)->place;
+        litOutsideTexts -= litPixels(game.screen, place.x, place.y, place.w, place.h);
+    }
+    EXPECT_EQ(litOutsideTexts, 0);
+}
+
 TEST_F(MenuTreeTest, FullscreenAddsOnlyTheFullscreenFlag) {
     EXPECT_FALSE(game.screen->flags & SDL_FULLSCREEN);
     game.releaseResources();

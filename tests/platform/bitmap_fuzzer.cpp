@@ -1,6 +1,8 @@
-// libFuzzer entry point: each input rewrites the headers of one of the game's four bitmaps, which
-// is then loaded and converted for the 8-bit screen as at start-up, and drawn. A header that
-// crashes SDL, or the game's code around it, is found here rather than by a player.
+// libFuzzer entry point: each input is a whole file for one of the game's four bitmaps, which is
+// then loaded and converted for the 8-bit screen as at start-up, and drawn. Inputs start from the
+// shipped bitmaps and from palette pictures of 1, 4 and 8 bits made here, and change their
+// headers, palettes, pixels and length. A file that crashes SDL, or the game's code around it,
+// is found here rather than by a player.
 #include <SDL.h>
 #include <unistd.h>
 
@@ -9,13 +11,13 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <string>
 
 #include "screen.h"
-#include "support/whole_file.h"
 #include "surfaces.h"
 
 extern "C" std::size_t LLVMFuzzerMutate(std::uint8_t* data, std::size_t size, std::size_t maxSize);
@@ -35,9 +37,6 @@ constexpr Bitmap kBitmaps[] = {
 };
 constexpr std::size_t kBitmapCount = sizeof(kBitmaps) / sizeof(kBitmaps[0]);
 
-// The file header, the largest picture header and three colour masks: what an input may rewrite.
-constexpr std::size_t kMaxRewrittenBytes = 14 + 124 + 12;
-
 // The header fields an input is most often changed in, by their place in the file and the
 // number of bytes they take: the file header, the picture header (the common 40-byte form, and the
 // old 12-byte form's sizes, planes and bit count) and the colour masks after it.
@@ -50,7 +49,6 @@ constexpr Field kFields[] = {
     {46, 4}, {50, 4}, {54, 4}, {58, 4}, {62, 4}, {18, 2}, {20, 2}, {22, 2}, {24, 2},
 };
 
-std::string g_originals[kBitmapCount];
 std::string g_directory;
 SDL_Surface* g_screen = nullptr;
 
@@ -77,6 +75,98 @@ void removeDirectory() {
     rmdir(g_directory.c_str());
 }
 
+void putLittleEndian(std::uint8_t* at, std::uint32_t value, std::size_t byteCount) {
+    for (std::size_t i = 0; i < byteCount; ++i) {
+        at[i] = static_cast<std::uint8_t>(value >> (8 * i));
+    }
+}
+
+void appendLittleEndian(std::string& bytes, std::uint32_t value, std::size_t byteCount) {
+    for (std::size_t i = 0; i < byteCount; ++i) {
+        bytes += static_cast<char>(value >> (8 * i));
+    }
+}
+
+// A number of any magnitude, negative a quarter of the time.
+std::uint32_t anyNumber(std::mt19937& random) {
+    auto value = static_cast<std::uint32_t>(random() >> (random() % 32));
+    return random() % 4 == 0 ? ~value + 1 : value;
+}
+
+// A picture of 1, 4 or 8 bits a pixel: up to 64 pixels each way, stored either way up, in the old
+// or the common header, with a palette of as many colours as the header claims (any number up to
+// twice the bits allow, none claimed meaning all) and pixels of any value.
+std::string palettePicture(std::mt19937& random) {
+    constexpr std::uint32_t kBitCounts[] = {1, 4, 8};
+    const std::uint32_t bits = kBitCounts[random() % 3];
+    const bool old = random() % 4 == 0;
+    const std::uint32_t width = 1 + random() % 64;
+    const std::uint32_t rows = 1 + random() % 64;
+    const std::uint32_t claimed = random() % 2 == 0 ? 0 : random() % ((2u << bits) + 1);
+    const std::uint32_t colours = claimed == 0 ? 1u << bits : claimed;
+    const std::uint32_t infoSize = old ? 12 : 40;
+    const std::uint32_t entrySize = old ? 3 : 4;
+    const std::uint32_t dataAt = 14 + infoSize + colours * entrySize;
+    const std::uint32_t pixelBytes = (width * bits + 31) / 32 * 4 * rows;
+    // Stored top row first, the height is negative.
+    const std::uint32_t height = !old && random() % 2 == 0 ? ~rows + 1 : rows;
+    std::string bytes = "BM";
+    appendLittleEndian(bytes, dataAt + pixelBytes, 4);
+    appendLittleEndian(bytes, 0, 4);
+    appendLittleEndian(bytes, dataAt, 4);
+    appendLittleEndian(bytes, infoSize, 4);
+    appendLittleEndian(bytes, width, old ? 2 : 4);
+    appendLittleEndian(bytes, height, old ? 2 : 4);
+    appendLittleEndian(bytes, 1, 2);  // planes
+    appendLittleEndian(bytes, bits, 2);
+    if (!old) {
+        appendLittleEndian(bytes, 0, 4);  // uncompressed
+        appendLittleEndian(bytes, pixelBytes, 4);
+        appendLittleEndian(bytes, 2835, 4);  // 72 dots an inch, each way
+        appendLittleEndian(bytes, 2835, 4);
+        appendLittleEndian(bytes, claimed, 4);
+        appendLittleEndian(bytes, 0, 4);  // all colours count
+    }
+    while (bytes.size() < dataAt + pixelBytes) {
+        bytes += static_cast<char>(random());
+    }
+    return bytes;
+}
+
+// Changes one header field of `file` (`size` bytes) as byte-wise mutations seldom do: sets it to
+// a number of any magnitude, or one of its bytes while the others stay. A file too short to hold
+// the field is first lengthened with zeros.
+std::size_t changeField(std::mt19937& random, std::uint8_t* file, std::size_t size,
+                        std::size_t maxSize) {
+    const Field& field = kFields[random() % std::size(kFields)];
+    const std::size_t end = field.at + field.byteCount;
+    if (end > maxSize) {
+        return size;
+    }
+    for (; size < end; ++size) {
+        file[size] = 0;
+    }
+    if (random() % 2 == 0) {
+        file[field.at + random() % field.byteCount] = static_cast<std::uint8_t>(random());
+    } else {
+        putLittleEndian(file + field.at, anyNumber(random), field.byteCount);
+    }
+    return size;
+}
+
+// Cuts `file` short anywhere, or extends it with bytes of any value.
+std::size_t changeLength(std::mt19937& random, std::uint8_t* file, std::size_t size,
+                         std::size_t maxSize) {
+    if (random() % 2 == 0 && size > 0) {
+        return random() % size;
+    }
+    const std::size_t longer = size + random() % (maxSize - size + 1);
+    for (; size < longer; ++size) {
+        file[size] = static_cast<std::uint8_t>(random());
+    }
+    return size;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
@@ -89,62 +179,48 @@ extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
     if (g_screen == nullptr) {
         giveUp("no video mode");
     }
-    for (std::size_t i = 0; i < kBitmapCount; ++i) {
-        g_originals[i] =
-            readWholeFile(std::string(PLIMSDL_SOURCE_DIR) + "/Data/" + kBitmaps[i].name);
-        if (g_originals[i].size() < kMaxRewrittenBytes) {
-            giveUp("the game's bitmaps are missing");
-        }
-    }
     g_directory = makeDirectory();
     std::atexit(removeDirectory);
     return 0;
 }
 
-// Half of the time libFuzzer's own mutations; otherwise one header field changed as byte-wise
-// mutations seldom change it: set to a number of any magnitude (negative a quarter of the time),
-// or one of its bytes set while the others stay. An input too short to hold the field is first
-// lengthened with its bitmap's own bytes.
+// The first byte picks the bitmap and stays; the file after it is changed by libFuzzer's own
+// mutations half of the time, otherwise in one header field, in its length, or made anew as a
+// palette picture.
 extern "C" std::size_t LLVMFuzzerCustomMutator(std::uint8_t* data, std::size_t size,
                                                std::size_t maxSize, unsigned int seed) {
     std::mt19937 random(seed);
-    const Field& field = kFields[random() % std::size(kFields)];
-    const std::size_t end = 1 + field.at + field.byteCount;
-    if (random() % 2 == 0 || size == 0 || end > maxSize) {
+    if (random() % 2 == 0 || size == 0 || maxSize < 2) {
         return LLVMFuzzerMutate(data, size, maxSize);
     }
-    const std::string& original = g_originals[data[0] % kBitmapCount];
-    for (; size < end; ++size) {
-        data[size] = static_cast<std::uint8_t>(original[size - 1]);
+    std::uint8_t* file = data + 1;
+    const std::size_t fileSize = size - 1;
+    const std::size_t maxFileSize = maxSize - 1;
+    switch (random() % 4) {
+        case 0:
+        case 1:
+            return 1 + changeField(random, file, fileSize, maxFileSize);
+        case 2:
+            return 1 + changeLength(random, file, fileSize, maxFileSize);
+        default: {
+            const std::string picture = palettePicture(random);
+            const std::size_t kept = std::min(picture.size(), maxFileSize);
+            std::memcpy(file, picture.data(), kept);
+            return 1 + kept;
+        }
     }
-    std::uint8_t* bytes = data + 1 + field.at;
-    if (random() % 2 == 0) {
-        bytes[random() % field.byteCount] = static_cast<std::uint8_t>(random());
-        return size;
-    }
-    auto value = static_cast<std::uint32_t>(random() >> (random() % 32));
-    if (random() % 4 == 0) {
-        value = ~value + 1;
-    }
-    for (std::size_t i = 0; i < field.byteCount; ++i) {
-        bytes[i] = static_cast<std::uint8_t>(value >> (8 * i));
-    }
-    return size;
 }
 
-// The first byte picks the bitmap; the rest replaces as many bytes at its start.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) {
         return 0;
     }
-    const std::size_t which = data[0] % kBitmapCount;
-    std::string bytes = g_originals[which];
-    bytes.replace(0, std::min(size - 1, kMaxRewrittenBytes),
-                  reinterpret_cast<const char*>(data + 1), std::min(size - 1, kMaxRewrittenBytes));
-    const std::string path = g_directory + "/" + kBitmaps[which].name;
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    const Bitmap& bitmap = kBitmaps[data[0] % kBitmapCount];
+    const std::string path = g_directory + "/" + bitmap.name;
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(data + 1), static_cast<std::streamsize>(size - 1));
 
-    SDL_Surface* picture = loadDisplayBitmap(path.c_str(), kBitmaps[which].transparent);
+    SDL_Surface* picture = loadDisplayBitmap(path.c_str(), bitmap.transparent);
     if (picture != nullptr) {
         SDL_BlitSurface(picture, nullptr, g_screen, nullptr);
         SDL_FreeSurface(picture);

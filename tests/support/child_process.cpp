@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -86,10 +87,12 @@ ChildProcess::~ChildProcess() {
 
 bool ChildProcess::running() {
     int status = 0;
-    if (pid_ < 0 || waitpid(pid_, &status, WNOHANG) == 0) {
+    rusage usage = {};
+    if (pid_ < 0 || wait4(pid_, &status, WNOHANG, &usage) == 0) {
         return pid_ >= 0;
     }
     exitCode_ = exitCodeOf(status);
+    peakKilobytes_ = usage.ru_maxrss;
     pid_ = -1;
     return false;
 }
@@ -110,8 +113,10 @@ void ChildProcess::stop(int signal) {
     if (running()) {
         ::kill(pid_, signal);
         int status = 0;
-        waitpid(pid_, &status, 0);
+        rusage usage = {};
+        wait4(pid_, &status, 0, &usage);
         exitCode_ = exitCodeOf(status);
+        peakKilobytes_ = usage.ru_maxrss;
         pid_ = -1;
     }
 }

@@ -36,12 +36,15 @@ public:
     pid_t pid() const { return pid_; }
     // Its exit code once it ended by itself; -1 while it runs or when a signal ended it.
     int exitCode() const { return exitCode_; }
+    // The most memory it held at once (its peak resident set), in kilobytes, once it ended.
+    long peakKilobytes() const { return peakKilobytes_; }
     // Sends `signal` if the program still runs, and waits for it to end.
     void stop(int signal = SIGKILL);
 
 private:
     pid_t pid_ = -1;  // -1 once the program has ended and been waited for
     int exitCode_ = -1;
+    long peakKilobytes_ = 0;
 };
 
 // Runs a program to its end and returns what it wrote on standard output (`launch.outPath` is
