@@ -1,20 +1,47 @@
-// Waiting for input on the display's own connection, which SDL 1.2's event queue cannot do.
+// The display's own connection: waiting for input on it, which SDL 1.2's event queue cannot do,
+// and how it reports a held key.
 #include "display_wait.h"
 
 #include <poll.h>
 
 #include <SDL_syswm.h>
+#ifdef SDL_VIDEO_DRIVER_X11
+#include <X11/XKBlib.h>
+#endif
+
+namespace {
+
+#ifdef SDL_VIDEO_DRIVER_X11
+// The X11 display SDL shows the window on, or null.
+Display* x11Display() {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (SDL_GetWMInfo(&info) > 0 && info.subsystem == SDL_SYSWM_X11) {
+        return info.info.x11.display;
+    }
+    return nullptr;
+}
+#endif
+
+}  // namespace
 
 int displayConnection() {
 #ifdef SDL_VIDEO_DRIVER_X11
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (SDL_GetWMInfo(&info) > 0 && info.subsystem == SDL_SYSWM_X11 &&
-        info.info.x11.display != nullptr) {
-        return ConnectionNumber(info.info.x11.display);
+    if (Display* display = x11Display()) {
+        return ConnectionNumber(display);
     }
 #endif
     return -1;
+}
+
+void keepHeldKeysDown() {
+#ifdef SDL_VIDEO_DRIVER_X11
+    if (Display* display = x11Display()) {
+        // SDL2 asks for this itself; classic SDL 1.2 does not.
+        Bool supported = False;
+        XkbSetDetectableAutoRepeat(display, True, &supported);
+    }
+#endif
 }
 
 void waitForInput(int connection, Uint32 ms) {
