@@ -48,6 +48,9 @@ public:
 
     // Clears the screen, draws the current state from scratch and flips.
     void render();
+    // Another window uncovered part of the game's: shows again what the game showed last, without
+    // drawing anew. Until the first render that is a black window, not the home page set-up drew.
+    void onExpose();
 
     // Colours the paddle bitmap in player colour `colour` and puts the paddle back in lane 2.
     void buildPaddleSprite(Uint8 colour);
@@ -92,6 +95,7 @@ public:
     Uint8 funnelFrame;
     Uint8 lanes[kLaneCount][kCellsPerLane];
     Uint8 bin[kLaneCount][kBasketDepth];  // basket columns; occupied cells contiguous from cell 0
+    bool shown;  // set by the first render; until then the window shows nothing of the game
 };
 
 // The game the menu callbacks act on: the most recently constructed one, null once it is gone.

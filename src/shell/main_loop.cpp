@@ -91,6 +91,10 @@ void MainLoop::dispatch(const SDL_Event& event) {
             // Every button counts, the wheel's included.
             game_.onClick(event.button.x, event.button.y);
             break;
+        case SDL_VIDEOEXPOSE:
+            // sdl12-compat leaves the repainting of an uncovered window to the game.
+            game_.onExpose();
+            break;
         case SDL_QUIT:
             running_ = false;
             break;
