@@ -11,8 +11,10 @@ volatile sig_atomic_t g_loopAnswers = 0;
 volatile sig_atomic_t g_quitSignalled = 0;
 
 void onQuitSignal(int number) {
-    if (g_loopAnswers == 0) {
-        // Ends the game the way the signal ends any program: killed by it.
+    // Until the loop answers, and for a second signal (a display that no longer answers can hold
+    // the game inside SDL for ever), the signal ends the game the way it ends any program: killed
+    // by it.
+    if (g_loopAnswers == 0 || g_quitSignalled != 0) {
         signal(number, SIG_DFL);
         raise(number);
         return;

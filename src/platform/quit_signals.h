@@ -8,7 +8,8 @@
 // ignored stay ignored.
 void catchQuitSignals();
 
-// Call once the game is set up: from then on a quit signal only asks the loop to end.
+// Call once the game is set up: from then on the first quit signal only asks the loop to end, and
+// a second one ends the game at once.
 void letTheLoopAnswerQuitSignals();
 
 // True once a quit signal came while the loop answers them.

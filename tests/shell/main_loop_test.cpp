@@ -124,7 +124,7 @@ TEST(MainLoopWait, OnTheDisplayUntilTheNextTickThatDoesSomethingElseRestsBriefly
 }
 
 // Before the loop answers them, also once SDL has started, they end the game at once: SDL may be
-// ended and started again, or wait for ever for a compositor. Then the loop ends on them.
+// ended and started again, or wait for ever for a compositor. Then the loop ends on the first.
 TEST(QuitSignals, EndTheGameAtOnceUntilTheLoopAnswersThem) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
@@ -145,6 +145,16 @@ TEST(QuitSignals, EndTheGameAtOnceUntilTheLoopAnswersThem) {
             _exit(loop.pass() ? 1 : 0);
         },
         testing::ExitedWithCode(0), "");
+    // A second one ends the game at once, also while it is still ending after the first.
+    EXPECT_EXIT(
+        {
+            catchQuitSignals();
+            letTheLoopAnswerQuitSignals();
+            raise(SIGINT);
+            raise(SIGTERM);
+            _exit(0);
+        },
+        testing::KilledBySignal(SIGTERM), "");
 }
 
 TEST(Program, UnusableVideoDriverEndsWithCode1AndSdlsReason) {
