@@ -44,7 +44,7 @@ void keepHeldKeysDown() {
 #endif
 }
 
-void waitForInput(int connection, Uint32 ms) {
+void waitForInput(int connection, int wakeUp, Uint32 ms) {
     // SDL and Xlib read the connection into queues of their own: an event already read there
     // would leave the connection silent and wait behind the timeout. Pumping moves everything
     // read so far into SDL's queue, where a peek finds it.
@@ -53,6 +53,6 @@ void waitForInput(int connection, Uint32 ms) {
     if (SDL_PeepEvents(&event, 1, SDL_PEEKEVENT, SDL_ALLEVENTS) > 0) {
         return;
     }
-    pollfd input = {connection, POLLIN, 0};
-    poll(&input, 1, static_cast<int>(ms));
+    pollfd watched[] = {{connection, POLLIN, 0}, {wakeUp, POLLIN, 0}};
+    poll(watched, 2, ms == kUntilInput ? -1 : static_cast<int>(ms));
 }

@@ -8,9 +8,13 @@
 // tell it (X11 tells it; Wayland beneath sdl12-compat and the other drivers do not).
 int displayConnection();
 
-// Waits until input arrives on `connection` or `ms` pass. Returns at once when SDL already holds
-// an event, also one it read from the connection before the wait began.
-void waitForInput(int connection, Uint32 ms);
+// A wait for input with no time limit.
+constexpr Uint32 kUntilInput = 0xFFFFFFFF;
+
+// Waits until input arrives on `connection`, `wakeUp` turns readable (-1: none) or `ms` pass
+// (kUntilInput: no limit). Returns at once when SDL already holds an event, also one it read from
+// the connection before the wait began.
+void waitForInput(int connection, int wakeUp, Uint32 ms);
 
 // Asks the X server to report a held key's repeats as presses alone, without the release it
 // otherwise sends before each. SDL 1.2 drops a press of a key that is down already, so a held key

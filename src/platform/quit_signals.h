@@ -14,3 +14,7 @@ void letTheLoopAnswerQuitSignals();
 
 // True once a quit signal came while the loop answers them.
 bool quitSignalled();
+
+// A descriptor that turns readable with the quit signal the loop answers, so that a wait for input
+// ends on it too, also a wait that began just after it came; -1 where there is none.
+int quitSignalWakeUp();

@@ -15,7 +15,7 @@ IdleWait idleWait(Uint32 sinceLastTick, bool focused, bool tickDoesNothing, bool
         return {focused ? std::min(untilTick, kLongestRestMs) : kLongestRestMs, false};
     }
     if (!focused || tickDoesNothing) {
-        return {kLongestWaitMs, true};
+        return {kUntilInput, true};
     }
     return {untilTick, true};
 }
@@ -55,7 +55,7 @@ void MainLoop::waitForNextPass() {
         SDL_Delay(wait.ms);
         return;
     }
-    waitForInput(displayConnection_, wait.ms);
+    waitForInput(displayConnection_, quitSignalWakeUp(), wait.ms);
     if (focused && tickDoesNothing) {
         // The ticks slept through would have done nothing. Their rhythm is kept, so that a tick
         // that does something (the first of a new game, say) comes when it always would have.

@@ -109,8 +109,8 @@ TEST(MainLoopWait, OnTheDisplayUntilTheNextTickThatDoesSomethingElseRestsBriefly
         {0, true, false, true, {tickInterval, true}},
         {tickInterval - 3, true, false, true, {3, true}},
         {tickInterval + 500, true, false, true, {0, true}},
-        {tickInterval - 3, true, true, true, {kLongestWaitMs, true}},
-        {tickInterval + 500, false, false, true, {kLongestWaitMs, true}},
+        {tickInterval - 3, true, true, true, {kUntilInput, true}},
+        {tickInterval + 500, false, false, true, {kUntilInput, true}},
     };
     for (const auto& c : cases) {
         const IdleWait wait =
@@ -143,6 +143,19 @@ TEST(QuitSignals, EndTheGameAtOnceUntilTheLoopAnswersThem) {
             MainLoop loop(game);
             raise(SIGINT);
             _exit(loop.pass() ? 1 : 0);
+        },
+        testing::ExitedWithCode(0), "");
+    // It also ends a wait for input that began after it came.
+    EXPECT_EXIT(
+        {
+            catchQuitSignals();
+            SDL_Init(SDL_INIT_VIDEO);
+            letTheLoopAnswerQuitSignals();
+            raise(SIGINT);
+            signal(SIGALRM, SIG_DFL);  // classic SDL 1.2 ignores it
+            alarm(10);                 // kills a wait that does not end
+            waitForInput(-1, quitSignalWakeUp(), kUntilInput);
+            _exit(0);
         },
         testing::ExitedWithCode(0), "");
     // A second one ends the game at once, also while it is still ending after the first.
