@@ -145,6 +145,15 @@ TEST(QuitSignals, EndTheGameAtOnceUntilTheLoopAnswersThem) {
             _exit(loop.pass() ? 1 : 0);
         },
         testing::ExitedWithCode(0), "");
+    // Ignored when the game starts (nohup, a background job), they stay ignored.
+    EXPECT_EXIT(
+        {
+            signal(SIGINT, SIG_IGN);
+            catchQuitSignals();
+            raise(SIGINT);
+            _exit(0);
+        },
+        testing::ExitedWithCode(0), "");
     // It also ends a wait for input that began after it came.
     EXPECT_EXIT(
         {
