@@ -264,15 +264,14 @@ TEST_F(EndToEndTest, ClosedStandardStreamsAreHeldByDevNull) {
 
 constexpr Area kWindow = {0, 0, 800, 600};
 
-// The home page's one highlighted row, or -1.
+// The home page's first highlighted row, or -1.
 int highlightedRow(const Screenshot& shot) {
-    int found = -1;
     for (int row = 0; row < 4; ++row) {
         if (shot.count(menuRow(row), kMenuHighlight) > 0) {
-            found = found < 0 ? row : 4;
+            return row;
         }
     }
-    return found < 4 ? found : -1;
+    return -1;
 }
 
 // Another window laid over the game's and taken away leaves the picture as it was, at once.
@@ -283,10 +282,10 @@ void expectWholeAfterCover(GameProcess& game, const std::string& when) {
                           "the uncovered window whole " + when, 0.5);
 }
 
-// With the X server's key repeat fast, a held key acts once, in the menus and in play; a covered
-// window is whole again without a key, also in play paused without focus.
+// With the X server's key repeat on and fast, a held key acts once, in the menus and in play; a
+// covered window is whole again without a key, also in play paused without focus.
 TEST_F(EndToEndTest, HeldKeysActOnceAndCoveredWindowsRepaint) {
-    const FastKeyRepeat repeat;
+    setKeyRepeat(100, 50);
     GameProcess& game = start();
     expectWholeAfterCover(game, "before the first key");  // black, the home page unseen
     game.key("a");
@@ -321,6 +320,7 @@ TEST_F(EndToEndTest, HeldKeysActOnceAndCoveredWindowsRepaint) {
     expectWholeAfterCover(game, "in a game paused without focus");
     game.close();
     EXPECT_EQ(game.waitForExit(), 0);
+    setKeyRepeat(660, 25);  // the X server's own
 }
 
 }  // namespace

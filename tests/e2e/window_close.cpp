@@ -1,7 +1,8 @@
 // What other X clients do to the game's window: a window manager's close request, for a test
-// display that has none, another window laid over it, the focus taken elsewhere.
+// display that has none, another window laid over it, the focus taken elsewhere, key repeat.
 #include "e2e/window_close.h"
 
+#include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 
 #include <memory>
@@ -53,4 +54,10 @@ void coverWindow(const std::string& windowId) {
 
 void takeFocusAway() {
     XSetInputFocus(testDisplay().get(), None, RevertToNone, CurrentTime);
+}
+
+void setKeyRepeat(unsigned delayMs, unsigned perSecond) {
+    const auto display = testDisplay();
+    XAutoRepeatOn(display.get());
+    XkbSetAutoRepeatRate(display.get(), XkbUseCoreKbd, delayMs, 1000 / perSecond);
 }

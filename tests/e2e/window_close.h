@@ -1,5 +1,5 @@
 // What other X clients do to the game's window: a window manager's close request, for a test
-// display that has none, another window laid over it, the focus taken elsewhere.
+// display that has none, another window laid over it, the focus taken elsewhere, key repeat.
 #pragma once
 
 #include <string>
@@ -13,3 +13,6 @@ void coverWindow(const std::string& windowId);
 
 // Gives the input focus to no window at all, as a click on another program would take it.
 void takeFocusAway();
+
+// Turns the test display's key repeat on, as `xset r rate DELAY RATE` sets it.
+void setKeyRepeat(unsigned delayMs, unsigned perSecond);

@@ -1,7 +1,6 @@
 // A private X server (Xvfb) for the end-to-end tests, on a display number no other server uses.
 #include "e2e/x_display.h"
 
-#include <X11/XKBlib.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -61,23 +60,5 @@ XDisplay::~XDisplay() {
     // SIGTERM lets the server remove its lock file and socket.
     if (server_ != nullptr) {
         server_->stop(SIGTERM);
-    }
-}
-
-FastKeyRepeat::FastKeyRepeat() {
-    Display* display = XOpenDisplay(nullptr);
-    if (display == nullptr) {
-        throw std::runtime_error("cannot open the test display");
-    }
-    XkbGetAutoRepeatRate(display, XkbUseCoreKbd, &delayMs_, &intervalMs_);
-    XAutoRepeatOn(display);
-    XkbSetAutoRepeatRate(display, XkbUseCoreKbd, 100, 20);
-    XCloseDisplay(display);
-}
-
-FastKeyRepeat::~FastKeyRepeat() {
-    if (Display* display = XOpenDisplay(nullptr)) {
-        XkbSetAutoRepeatRate(display, XkbUseCoreKbd, delayMs_, intervalMs_);
-        XCloseDisplay(display);
     }
 }

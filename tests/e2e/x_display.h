@@ -21,16 +21,3 @@ private:
     std::string name_;
     std::unique_ptr<ChildProcess> server_;
 };
-
-// The test display's key repeat on and fast while this lives, as `xset r rate 100 50` sets it: a
-// key held longer than 100 ms repeats 50 times a second.
-class FastKeyRepeat {
-public:
-    FastKeyRepeat();
-    ~FastKeyRepeat();
-    FastKeyRepeat(const FastKeyRepeat&) = delete;
-    FastKeyRepeat& operator=(const FastKeyRepeat&) = delete;
-
-private:
-    unsigned delayMs_ = 0, intervalMs_ = 0;  // as it was before
-};
