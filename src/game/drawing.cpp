@@ -36,6 +36,24 @@ void Game::render() {
             break;
     }
     SDL_Flip(screen);
+    shown = true;
+}
+
+void Game::onExpose() {
+    if (screen == nullptr) {
+        return;
+    }
+    // Every drawing ends in a flip, so the screen holds what the window showed last; only the
+    // home page set-up drew is there unseen, and the window stays black until the first key.
+    if (!shown) {
+        SDL_FillRect(screen, nullptr, kBlack);
+        SDL_UpdateRect(screen, 0, 0, 0, 0);
+        if (menus != nullptr) {
+            menus->draw();
+        }
+        return;
+    }
+    SDL_UpdateRect(screen, 0, 0, 0, 0);
 }
 
 void Game::drawPaddle() {

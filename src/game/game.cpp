@@ -27,7 +27,8 @@ Game::Game()
       dropExtending(0),
       funnelFrame(0),
       lanes(),
-      bin() {
+      bin(),
+      shown(false) {
     g_game = this;
 }
 

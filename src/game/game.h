@@ -49,6 +49,9 @@ public:
 
     // Clears the screen, draws the current state from scratch and flips.
     void render();
+    // Another window uncovered part of the game's: shows again what the game showed last, without
+    // drawing anew. Until the first render that is a black window, not the home page set-up drew.
+    void onExpose();
 
     // Creates the menu set on `screen` with its four pages, the colour page showing `colour`.
     // Ends the process when there is no memory for the set or its home page.
@@ -97,6 +100,7 @@ public:
     Uint8 funnelFrame;
     Uint8 lanes[kLaneCount][kCellsPerLane];
     Uint8 bin[kLaneCount][kBasketDepth];  // basket columns; occupied cells contiguous from cell 0
+    bool shown;  // set by the first render; until then the window shows nothing of the game
 };
 
 // The game the menu callbacks act on: the most recently constructed one, null once it is gone.

@@ -1,4 +1,5 @@
-// Waiting for input on the display's own connection, which SDL 1.2's event queue cannot do.
+// The display's own connection: waiting for input on it, which SDL 1.2's event queue cannot do,
+// and how it reports a held key.
 #pragma once
 
 #include <SDL.h>
@@ -7,6 +8,17 @@
 // tell it (X11 tells it; Wayland beneath sdl12-compat and the other drivers do not).
 int displayConnection();
 
-// Waits until input arrives on `connection` or `ms` pass. Returns at once when SDL already holds
-// an event, also one it read from the connection before the wait began.
-void waitForInput(int connection, Uint32 ms);
+// A wait for input with no time limit.
+constexpr Uint32 kUntilInput = 0xFFFFFFFF;
+
+// Waits until input arrives on `connection`, `wakeUp` turns readable (-1: none) or `ms` pass
+// (kUntilInput: no limit). Returns at once when SDL already holds an event, also one it read from
+// the connection before the wait began.
+void waitForInput(int connection, int wakeUp, Uint32 ms);
+
+// Asks the X server to report a held key's repeats as presses alone, without the release it
+// otherwise sends before each. SDL 1.2 drops a press of a key that is down already, so a held key
+// acts once. Classic SDL 1.2 tells such a release from a real one only when the press behind it
+// has arrived too, which a loop that wakes on the first bytes of input cannot promise. Call once
+// the window is open; nothing where the display is not X11.
+void keepHeldKeysDown();

@@ -8,8 +8,13 @@
 // ignored stay ignored.
 void catchQuitSignals();
 
-// Call once the game is set up: from then on a quit signal only asks the loop to end.
+// Call once the game is set up: from then on the first quit signal only asks the loop to end, and
+// a second one ends the game at once.
 void letTheLoopAnswerQuitSignals();
 
 // True once a quit signal came while the loop answers them.
 bool quitSignalled();
+
+// A descriptor that turns readable with the quit signal the loop answers, so that a wait for input
+// ends on it too, also a wait that began just after it came; -1 where there is none.
+int quitSignalWakeUp();

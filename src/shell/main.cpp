@@ -3,6 +3,7 @@
 #include <SDL_ttf.h>
 
 #include "display.h"
+#include "display_wait.h"
 #include "fatal.h"
 #include "game.h"
 #include "main_loop.h"
@@ -31,6 +32,7 @@ int main(int /*argc*/, char** /*argv*/) {
 
     Game game;
     game.setup(kStartColour, kFullscreen);
+    keepHeldKeysDown();
     letTheLoopAnswerQuitSignals();
     MainLoop(game).run();
 

@@ -15,7 +15,7 @@ IdleWait idleWait(Uint32 sinceLastTick, bool focused, bool tickDoesNothing, bool
         return {focused ? std::min(untilTick, kLongestRestMs) : kLongestRestMs, false};
     }
     if (!focused || tickDoesNothing) {
-        return {kLongestWaitMs, true};
+        return {kUntilInput, true};
     }
     return {untilTick, true};
 }
@@ -55,7 +55,7 @@ void MainLoop::waitForNextPass() {
         SDL_Delay(wait.ms);
         return;
     }
-    waitForInput(displayConnection_, wait.ms);
+    waitForInput(displayConnection_, quitSignalWakeUp(), wait.ms);
     if (focused && tickDoesNothing) {
         // The ticks slept through would have done nothing. Their rhythm is kept, so that a tick
         // that does something (the first of a new game, say) comes when it always would have.
@@ -90,6 +90,10 @@ void MainLoop::dispatch(const SDL_Event& event) {
         case SDL_MOUSEBUTTONDOWN:
             // Every button counts, the wheel's included.
             game_.onClick(event.button.x, event.button.y);
+            break;
+        case SDL_VIDEOEXPOSE:
+            // sdl12-compat leaves the repainting of an uncovered window to the game.
+            game_.onExpose();
             break;
         case SDL_QUIT:
             running_ = false;

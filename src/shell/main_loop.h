@@ -3,19 +3,18 @@
 
 #include <SDL.h>
 
+#include "display_wait.h"
+
 class Game;
 
 // An idle pass that cannot wait on the display connection rests instead, never longer than
 // this, so that a key press or click waits at most this long (SDL 1.2 cannot wait on its queue).
 constexpr Uint32 kLongestRestMs = 10;
-// A wait on the display connection with no tick to wait for still ends after this long, so
-// that a termination request caught by SDL just before the wait is answered in time.
-constexpr Uint32 kLongestWaitMs = 100;
 
 // How an idle pass waits for the next one.
 struct IdleWait {
-    Uint32 ms;      // at the longest; 0 when a tick is due
-    bool forInput;  // on the display connection, ending as soon as input arrives
+    Uint32 ms;      // at the longest; 0 when a tick is due, kUntilInput with no tick to wait for
+    bool forInput;  // on the display connection, ending as soon as input or a quit signal arrives
 };
 
 // `sinceLastTick` ms after the last tick ended; `canWaitForInput` when the display connection is

@@ -130,6 +130,10 @@ void GameProcess::key(const std::string& names) {
     xdotool(arguments);
 }
 
+void GameProcess::hold(const std::string& name, double seconds) {
+    xdotool({"keydown", name, "sleep", std::to_string(seconds), "keyup", name});
+}
+
 void GameProcess::click(int x, int y) {
     xdotool({"mousemove", "--window", window_, std::to_string(x), std::to_string(y), "click", "1"});
 }

@@ -40,6 +40,8 @@ public:
 
     // Presses keys by xdotool's names ("Return", "Down", "space"), separated by spaces.
     void key(const std::string& names);
+    // Holds the key of xdotool's name `name` down for `seconds`.
+    void hold(const std::string& name, double seconds);
     // Clicks button 1 at a position inside the window.
     void click(int x, int y);
     // Asks the window to close, as the close button of a window manager would.
@@ -58,6 +60,7 @@ public:
     pid_t pid() const { return game_.pid(); }
     // Its peak resident memory in kilobytes, once it has ended.
     long peakKilobytes() const { return game_.peakKilobytes(); }
+    const std::string& window() const { return window_; }
     // The OpenGL libraries mapped into the running game (libGL, Mesa's, LLVM), a path a line.
     std::string openGlLibrariesMapped() const;
 

@@ -4,9 +4,11 @@
 #include <chrono>
 #include <filesystem>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "e2e/e2e_fixture.h"
+#include "e2e/window_close.h"
 
 namespace {
 
@@ -258,6 +260,67 @@ TEST_F(EndToEndTest, ClosedStandardStreamsAreHeldByDevNull) {
     }
     process->key("Escape");
     EXPECT_EQ(process->waitForExit(), 0);
+}
+
+constexpr Area kWindow = {0, 0, 800, 600};
+
+// The home page's first highlighted row, or -1.
+int highlightedRow(const Screenshot& shot) {
+    for (int row = 0; row < 4; ++row) {
+        if (shot.count(menuRow(row), kMenuHighlight) > 0) {
+            return row;
+        }
+    }
+    return -1;
+}
+
+// Another window laid over the game's and taken away leaves the picture as it was, at once.
+void expectWholeAfterCover(GameProcess& game, const std::string& when) {
+    const auto whole = game.shot().pixelsIn(kWindow);
+    coverWindow(game.window());
+    game.expectEventually([&](const Screenshot& s) { return s.pixelsIn(kWindow) == whole; },
+                          "the uncovered window whole " + when, 0.5);
+}
+
+// With the X server's key repeat on and fast, a held key acts once, in the menus and in play; a
+// covered window is whole again without a key, also in play paused without focus.
+TEST_F(EndToEndTest, HeldKeysActOnceAndCoveredWindowsRepaint) {
+    setKeyRepeat(100, 50);
+    GameProcess& game = start();
+    expectWholeAfterCover(game, "before the first key");  // black, the home page unseen
+    game.key("a");
+    for (const auto& [key, row] : {std::pair{"Down", 1}, {"Down", 2}, {"Up", 1}, {"Down", 2}}) {
+        game.hold(key, 1);
+        const auto reached = [row = row](const Screenshot& s) { return highlightedRow(s) == row; };
+        EXPECT_TRUE(reached(game.waitFor(reached, 1))) << "holding " << key << " to row " << row;
+    }
+    expectWholeAfterCover(game, "in the home menu");
+    game.key("Return Return");  // the first highscore table
+    game.expectEventually(showsHighscoreTable, "a table");
+    expectWholeAfterCover(game, "in a table");
+
+    game.key("x Up Up Return Return");  // home, "Start", "Einfach"
+    game.expectEventually(showsPlayfield, "a game");
+    for (const auto& [key, lane] :
+         {std::pair{"Right", 3}, {"Left", 2}, {"Right", 3}, {"Left", 2}}) {
+        game.hold(key, 1);
+        const auto reached = [lane = lane](const Screenshot& s) {
+            return paddleLane(s, kGreen) == lane;
+        };
+        EXPECT_TRUE(reached(game.waitFor(reached, 1))) << "holding " << key << " to lane " << lane;
+    }
+    takeFocusAway();
+    std::vector<Rgb> last;
+    game.waitFor([&](const Screenshot& s) {  // until the playfield stands still
+        std::vector<Rgb> now = s.pixelsIn(kWindow);
+        const bool still = now == last;
+        last = std::move(now);
+        return still;
+    });
+    expectWholeAfterCover(game, "in a game paused without focus");
+    game.close();
+    EXPECT_EQ(game.waitForExit(), 0);
+    setKeyRepeat(660, 25);  // the X server's own
 }
 
 }  // namespace

@@ -109,8 +109,8 @@ TEST(MainLoopWait, OnTheDisplayUntilTheNextTickThatDoesSomethingElseRestsBriefly
         {0, true, false, true, {tickInterval, true}},
         {tickInterval - 3, true, false, true, {3, true}},
         {tickInterval + 500, true, false, true, {0, true}},
-        {tickInterval - 3, true, true, true, {kLongestWaitMs, true}},
-        {tickInterval + 500, false, false, true, {kLongestWaitMs, true}},
+        {tickInterval - 3, true, true, true, {kUntilInput, true}},
+        {tickInterval + 500, false, false, true, {kUntilInput, true}},
     };
     for (const auto& c : cases) {
         const IdleWait wait =
@@ -124,7 +124,7 @@ TEST(MainLoopWait, OnTheDisplayUntilTheNextTickThatDoesSomethingElseRestsBriefly
 }
 
 // Before the loop answers them, also once SDL has started, they end the game at once: SDL may be
-// ended and started again, or wait for ever for a compositor. Then the loop ends on them.
+// ended and started again, or wait for ever for a compositor. Then the loop ends on the first.
 TEST(QuitSignals, EndTheGameAtOnceUntilTheLoopAnswersThem) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
@@ -145,6 +145,38 @@ TEST(QuitSignals, EndTheGameAtOnceUntilTheLoopAnswersThem) {
             _exit(loop.pass() ? 1 : 0);
         },
         testing::ExitedWithCode(0), "");
+    // Ignored when the game starts (nohup, a background job), they stay ignored.
+    EXPECT_EXIT(
+        {
+            signal(SIGINT, SIG_IGN);
+            catchQuitSignals();
+            raise(SIGINT);
+            _exit(0);
+        },
+        testing::ExitedWithCode(0), "");
+    // It also ends a wait for input that began after it came.
+    EXPECT_EXIT(
+        {
+            catchQuitSignals();
+            SDL_Init(SDL_INIT_VIDEO);
+            letTheLoopAnswerQuitSignals();
+            raise(SIGINT);
+            signal(SIGALRM, SIG_DFL);  // classic SDL 1.2 ignores it
+            alarm(10);                 // kills a wait that does not end
+            waitForInput(-1, quitSignalWakeUp(), kUntilInput);
+            _exit(0);
+        },
+        testing::ExitedWithCode(0), "");
+    // A second one ends the game at once, also while it is still ending after the first.
+    EXPECT_EXIT(
+        {
+            catchQuitSignals();
+            letTheLoopAnswerQuitSignals();
+            raise(SIGINT);
+            raise(SIGTERM);
+            _exit(0);
+        },
+        testing::KilledBySignal(SIGTERM), "");
 }
 
 TEST(Program, UnusableVideoDriverEndsWithCode1AndSdlsReason) {
