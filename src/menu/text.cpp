@@ -11,10 +11,6 @@ SDL_Surface* g_menuScreen = nullptr;
 char g_fontPath[kFontPathSize] = {};
 MenuSet* g_menuSet = nullptr;
 
-const SDL_Color titleColour = {255, 0, 0, 0};
-const SDL_Color itemColour = {128, 0, 0, 0};
-const SDL_Color highlightColour = {200, 0, 0, 0};
-
 namespace {
 
 // The menu font's file as read when a font was first opened from g_fontPath, and that path:

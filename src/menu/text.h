@@ -18,9 +18,9 @@ extern char g_fontPath[kFontPathSize];
 // The menu set most recently constructed; OpenPage actions and the Home command act on it.
 extern MenuSet* g_menuSet;
 
-extern const SDL_Color titleColour;      // titles
-extern const SDL_Color itemColour;       // text items while not highlighted
-extern const SDL_Color highlightColour;  // highlighted text items and the highscore view
+constexpr SDL_Color titleColour = {255, 0, 0, 0};      // titles
+constexpr SDL_Color itemColour = {128, 0, 0, 0};       // text items while not highlighted
+constexpr SDL_Color highlightColour = {200, 0, 0, 0};  // highlighted items, the highscore view
 
 // Copies at most the first 30 characters of `path` into g_fontPath, always terminated. Handed
 // g_fontPath itself (as the menu set does for every page), it leaves the path as it is.
