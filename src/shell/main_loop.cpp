@@ -6,6 +6,7 @@
 #include "display_wait.h"
 #include "game.h"
 #include "quit_signals.h"
+#include "stage_window.h"
 
 IdleWait idleWait(Uint32 sinceLastTick, bool focused, bool tickDoesNothing, bool canWaitForInput) {
     const bool tickDue = sinceLastTick >= tickInterval;
@@ -92,8 +93,9 @@ void MainLoop::dispatch(const SDL_Event& event) {
             game_.onClick(event.button.x, event.button.y);
             break;
         case SDL_VIDEOEXPOSE:
-            // sdl12-compat leaves the repainting of an uncovered window to the game.
-            game_.onExpose();
+            // sdl12-compat leaves the repainting of an uncovered window to the game: the window
+            // shows what it showed last (black before the first key), nothing is drawn anew.
+            showWindowAgain();
             break;
         case SDL_QUIT:
             running_ = false;

@@ -131,7 +131,7 @@ TEST(PresentationDefaults, NeverOverrideThePlayerAndAreWithdrawnForOneMoreTryAft
         g_triedWith.clear();
         setVideoDefaults();
         EXPECT_EQ(valueOf(kAcceleration), c.playersAcceleration ? c.playersAcceleration : "0");
-        EXPECT_EQ(openGameScreen(0, {c.setVideoMode, notesRestart}) == &g_shownScreen, c.shown);
+        EXPECT_EQ(openGameScreen({800, 600}, 0, {c.setVideoMode, notesRestart}) == &g_shownScreen, c.shown);
         EXPECT_EQ(g_triedWith, c.triedWith);
         EXPECT_EQ(valueOf(kRenderDriver), c.rendererAfter);
         EXPECT_EQ(valueOf(kAcceleration), c.accelerationAfter);
