@@ -1,8 +1,8 @@
-// A stand-in for SDL_Flip and SDL_SetVideoMode that scripts/measure-game loads into the running
-// game with LD_PRELOAD. Into the file named by PLIMSDL_FLIP_LOG it writes a line when the window
-// opens, "window <ns>", and one for every flip, "flip <ns> <waits>": the time of day in
-// nanoseconds, and how often the game's thread waited (for the display) during the flip. In play
-// the game flips once a tick, so the flips are the ticks.
+// A stand-in for SDL_Flip, SDL_UpdateRects and SDL_SetVideoMode that scripts/measure-game loads
+// into the running game with LD_PRELOAD. Into the file named by PLIMSDL_FLIP_LOG it writes a line
+// when the window opens, "window <ns>", and one for every flip or update of the window, "flip <ns>
+// <waits>": the time of day in nanoseconds, and how often the game's thread waited (for the
+// display) during it. In play the game shows the stage once a tick, so the flips are the ticks.
 #include <SDL.h>
 #include <dlfcn.h>
 #include <sys/resource.h>
@@ -51,15 +51,40 @@ extern "C" SDL_Surface* SDL_SetVideoMode(int width, int height, int bpp, Uint32 
     return screen;
 }
 
-extern "C" int SDL_Flip(SDL_Surface* screen) {
-    using Flip = int (*)(SDL_Surface*);
-    static const auto realFlip = real<Flip>("SDL_Flip");
+namespace {
+
+int g_depth = 0;  // flips under way, the one inside the other
+
+// Calls `show` and logs it as a flip, once: an SDL_Flip that SDL carries out through
+// SDL_UpdateRects (sdl12-compat does) is one flip.
+template <typename Show>
+auto logFlip(Show show) {
     const long long started = nowNs();
     const long waitsBefore = waitsSoFar();
-    const int result = realFlip(screen);
-    if (logFile() != nullptr) {
+    ++g_depth;
+    const auto result = show();
+    --g_depth;
+    if (g_depth == 0 && logFile() != nullptr) {
         std::fprintf(logFile(), "flip %lld %ld\n", started, waitsSoFar() - waitsBefore);
         std::fflush(logFile());
     }
     return result;
+}
+
+}  // namespace
+
+extern "C" int SDL_Flip(SDL_Surface* screen) {
+    using Flip = int (*)(SDL_Surface*);
+    static const auto realFlip = real<Flip>("SDL_Flip");
+    return logFlip([screen] { return realFlip(screen); });
+}
+
+// The game shows only what changed on its stage; a whole new picture is one call too.
+extern "C" void SDL_UpdateRects(SDL_Surface* screen, int count, SDL_Rect* rects) {
+    using UpdateRects = void (*)(SDL_Surface*, int, SDL_Rect*);
+    static const auto realUpdateRects = real<UpdateRects>("SDL_UpdateRects");
+    logFlip([=] {
+        realUpdateRects(screen, count, rects);
+        return 0;
+    });
 }

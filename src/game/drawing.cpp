@@ -1,6 +1,7 @@
-// Drawing: every render clears the screen, draws the current state from scratch and flips.
+// Drawing: every render clears the screen, draws the current state from scratch and shows it.
 #include "game.h"
 #include "menu_set.h"
+#include "stage_window.h"
 
 namespace {
 
@@ -35,25 +36,7 @@ void Game::render() {
             // Starting, Quitting and the unnamed states show a black screen.
             break;
     }
-    SDL_Flip(screen);
-    shown = true;
-}
-
-void Game::onExpose() {
-    if (screen == nullptr) {
-        return;
-    }
-    // Every drawing ends in a flip, so the screen holds what the window showed last; only the
-    // home page set-up drew is there unseen, and the window stays black until the first key.
-    if (!shown) {
-        SDL_FillRect(screen, nullptr, kBlack);
-        SDL_UpdateRect(screen, 0, 0, 0, 0);
-        if (menus != nullptr) {
-            menus->draw();
-        }
-        return;
-    }
-    SDL_UpdateRect(screen, 0, 0, 0, 0);
+    showStage(screen);
 }
 
 void Game::drawPaddle() {

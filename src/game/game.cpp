@@ -27,8 +27,7 @@ Game::Game()
       dropExtending(0),
       funnelFrame(0),
       lanes(),
-      bin(),
-      shown(false) {
+      bin() {
     g_game = this;
 }
 

@@ -47,11 +47,8 @@ public:
     void onKey(SDLKey sym, bool pressed);
     void onClick(Uint16 x, Uint16 y);
 
-    // Clears the screen, draws the current state from scratch and flips.
+    // Clears the screen, draws the current state from scratch and shows it in the window.
     void render();
-    // Another window uncovered part of the game's: shows again what the game showed last, without
-    // drawing anew. Until the first render that is a black window, not the home page set-up drew.
-    void onExpose();
 
     // Creates the menu set on `screen` with its four pages, the colour page showing `colour`.
     // Ends the process when there is no memory for the set or its home page.
@@ -81,7 +78,7 @@ public:
 
     GameState state;
     MenuSet* menus;          // owned; created by setup
-    SDL_Surface* screen;     // the display, owned by SDL
+    SDL_Surface* screen;     // the 800x600 stage in the window (stage_window.h), not owned
     SDL_Surface* tileSheet;  // owned; eight tile colours stacked, 16 rows apart
     SDL_Rect tileFrames[kTileColours];
     SDL_Surface* funnelSheet;  // owned; three funnel pictures side by side
@@ -100,7 +97,6 @@ public:
     Uint8 funnelFrame;
     Uint8 lanes[kLaneCount][kCellsPerLane];
     Uint8 bin[kLaneCount][kBasketDepth];  // basket columns; occupied cells contiguous from cell 0
-    bool shown;  // set by the first render; until then the window shows nothing of the game
 };
 
 // The game the menu callbacks act on: the most recently constructed one, null once it is gone.

@@ -3,13 +3,14 @@
 #include <ctime>
 #include <new>
 
-#include "display.h"
 #include "fatal.h"
 #include "game.h"
 #include "menu_callbacks.h"
 #include "menu_font_check.h"
 #include "menu_set.h"
 #include "player_colours.h"
+#include "screen.h"
+#include "stage_window.h"
 #include "text.h"
 
 namespace {
@@ -105,16 +106,11 @@ void buildHighscorePage(MenuPage& page) {
 }  // namespace
 
 void Game::setup(Uint8 colour, bool fullscreen, const VideoCalls& video) {
-    Uint32 flags = SDL_HWSURFACE | SDL_DOUBLEBUF;
-    if (fullscreen) {
-        flags |= SDL_FULLSCREEN;
-    }
-    screen = openGameScreen(flags, video);
+    // The game draws on the window's stage, 800x600 at 8 bits whatever the window's size.
+    screen = openStageWindow(fullscreen, video);
     if (screen == nullptr) {
         fatal(1, "Fehler bei Bildschirm init.!\n");
     }
-    // The menus blend their texts onto the screen, and sdl12-compat hands it out uncleared.
-    SDL_FillRect(screen, nullptr, 0);
     SDL_WM_SetCaption("PlimSDL", "PlimSDL");
 
     // The basket's place depends on the paddle's frames, so the paddle comes first.

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <iterator>
 
+#include "screen.h"
 #include "video_defaults.h"
 
 namespace {
@@ -58,14 +59,14 @@ bool restartSdl() {
     return startSdl();
 }
 
-SDL_Surface* openGameScreen(Uint32 flags, const VideoCalls& calls) {
+SDL_Surface* openGameScreen(PixelSize size, Uint32 flags, const VideoCalls& calls) {
     if (onUnseenFallback()) {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return nullptr;
     }
-    SDL_Surface* screen = calls.setVideoMode(kScreenWidth, kScreenHeight, kScreenDepth, flags);
+    SDL_Surface* screen = calls.setVideoMode(size.w, size.h, kScreenDepth, flags);
     if (screen == nullptr && withdrawPresentationDefaults() && calls.restartSdl()) {
-        screen = calls.setVideoMode(kScreenWidth, kScreenHeight, kScreenDepth, flags);
+        screen = calls.setVideoMode(size.w, size.h, kScreenDepth, flags);
     }
     return screen;
 }

@@ -1,6 +1,8 @@
 // What the game puts into SDL's environment before SDL starts, and takes back again.
 #include "video_defaults.h"
 
+#include <X11/Xlib.h>
+
 #include <cstdlib>
 
 namespace {
@@ -24,10 +26,17 @@ EnvironmentDefault g_acceleration = {"SDL_FRAMEBUFFER_ACCELERATION", "0", false}
 // library to load it makes a plain window. Set only with our own renderer: a player who names
 // a renderer may want OpenGL.
 EnvironmentDefault g_openGlLibrary = {"SDL_OPENGL_LIBRARY", "/dev/null", false};
-EnvironmentDefault* const g_presentationDefaults[] = {&g_renderDriver, &g_acceleration,
-                                                      &g_openGlLibrary};
+// X11 on a Wayland desktop that has an X server too (XWayland): SDL3 would take Wayland wherever
+// the compositor offers what it looks for, and shows the 8-bit screen there only through OpenGL,
+// at six times the memory and ten times the wake-ups of the same game through XWayland. Both
+// names, so that sdl2-compat does not copy the one into the other as if the player had.
+EnvironmentDefault g_x11Driver[] = {
+    {"SDL_VIDEODRIVER", "x11", false},
+    {"SDL_VIDEO_DRIVER", "x11", false},
+};
+EnvironmentDefault* const g_presentationDefaults[] = {
+    &g_renderDriver, &g_acceleration, &g_openGlLibrary, &g_x11Driver[0], &g_x11Driver[1]};
 
-// Both names, so that sdl2-compat does not copy the one into the other as if the player had.
 EnvironmentDefault g_driverWithoutDisplay[] = {
     {"SDL_VIDEODRIVER", "dummy", false},
     {"SDL_VIDEO_DRIVER", "dummy", false},
@@ -44,13 +53,24 @@ void setDefault(EnvironmentDefault& setting) {
     }
 }
 
-const char* playersValue(const EnvironmentDefault& setting) {
-    return setting.setHere ? nullptr : std::getenv(setting.name);
+// The video driver named `name` unless it is one of the game's defaults.
+const char* playersDriver(int nameIndex) {
+    const bool ours = g_x11Driver[nameIndex].setHere || g_driverWithoutDisplay[nameIndex].setHere;
+    return ours ? nullptr : std::getenv(g_x11Driver[nameIndex].name);
 }
 
 }  // namespace
 
-void setVideoDefaults() {
+bool xServerAnswers() {
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr) {
+        return false;
+    }
+    XCloseDisplay(display);
+    return true;
+}
+
+void setVideoDefaults(bool (*xServerAnswers)()) {
     setDefault(g_renderDriver);
     setDefault(g_acceleration);
     if (g_renderDriver.setHere) {
@@ -61,7 +81,18 @@ void setVideoDefaults() {
     // refused by openGameScreen with the game's own message instead.
     const bool driverNamed =
         std::getenv("SDL_VIDEODRIVER") != nullptr || std::getenv("SDL_VIDEO_DRIVER") != nullptr;
-    if (!driverNamed && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY")) {
+    if (driverNamed) {
+        return;
+    }
+    // A DISPLAY left over from another session would fail SDL's start, so the X server is
+    // asked first; on a desktop without Wayland SDL takes X11 anyway.
+    if (isSet("DISPLAY") && isSet("WAYLAND_DISPLAY")) {
+        if (xServerAnswers()) {
+            for (EnvironmentDefault& setting : g_x11Driver) {
+                setDefault(setting);
+            }
+        }
+    } else if (!isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY")) {
         for (EnvironmentDefault& setting : g_driverWithoutDisplay) {
             setDefault(setting);
         }
@@ -81,9 +112,9 @@ bool withdrawPresentationDefaults() {
 }
 
 const char* playersVideoDriver() {
-    return playersValue(g_driverWithoutDisplay[0]);
+    return playersDriver(0);
 }
 
 const char* playersSdl3VideoDriver() {
-    return playersValue(g_driverWithoutDisplay[1]);
+    return playersDriver(1);
 }

@@ -4,8 +4,14 @@
 #include <algorithm>
 
 #include "display_wait.h"
+#include "fatal.h"
 #include "game.h"
 #include "quit_signals.h"
+#include "stage_window.h"
+
+bool isFullscreenToggle(const SDL_keysym& key) {
+    return key.sym == SDLK_F11 || (key.sym == SDLK_RETURN && (key.mod & KMOD_ALT) != 0);
+}
 
 IdleWait idleWait(Uint32 sinceLastTick, bool focused, bool tickDoesNothing, bool canWaitForInput) {
     const bool tickDue = sinceLastTick >= tickInterval;
@@ -80,6 +86,11 @@ void MainLoop::dispatch(const SDL_Event& event) {
         case SDL_KEYDOWN:
             if (event.key.keysym.sym == SDLK_ESCAPE) {
                 running_ = false;
+            } else if (isFullscreenToggle(event.key.keysym)) {
+                // Only the window changes: the game, its state and its next tick stay as they are.
+                if (!toggleFullscreen()) {
+                    fatal(1, "Fehler bei Bildschirm init.!\n");
+                }
             } else {
                 game_.onKey(event.key.keysym.sym, true);
             }
@@ -87,13 +98,19 @@ void MainLoop::dispatch(const SDL_Event& event) {
         case SDL_KEYUP:
             game_.onKey(event.key.keysym.sym, false);
             break;
-        case SDL_MOUSEBUTTONDOWN:
-            // Every button counts, the wheel's included.
-            game_.onClick(event.button.x, event.button.y);
+        case SDL_MOUSEBUTTONDOWN: {
+            // Every button counts, the wheel's included; a click beside the stage hits nothing.
+            Uint16 x = 0;
+            Uint16 y = 0;
+            if (clickOnStage(event.button.x, event.button.y, &x, &y)) {
+                game_.onClick(x, y);
+            }
             break;
+        }
         case SDL_VIDEOEXPOSE:
-            // sdl12-compat leaves the repainting of an uncovered window to the game.
-            game_.onExpose();
+            // sdl12-compat leaves the repainting of an uncovered window to the game: the window
+            // shows what it showed last (black before the first key), nothing is drawn anew.
+            showWindowAgain();
             break;
         case SDL_QUIT:
             running_ = false;

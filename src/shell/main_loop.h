@@ -21,6 +21,9 @@ struct IdleWait {
 // known. Without focus, or in a state whose tick does nothing, no tick needs a wake-up.
 IdleWait idleWait(Uint32 sinceLastTick, bool focused, bool tickDoesNothing, bool canWaitForInput);
 
+// F11 and Alt+Return switch between the window and fullscreen, in every state of the game.
+bool isFullscreenToggle(const SDL_keysym& key);
+
 class MainLoop {
 public:
     // Call once the game's window is open: the loop asks SDL for its display connection.

@@ -9,8 +9,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "e2e/e2e_fixture.h"
@@ -159,6 +162,103 @@ TEST_F(ArtworkReference, PaddleInEveryColourFunnelsBasketAndSwatchesAsOnClassicS
         process->key("Escape");
         EXPECT_EQ(process->waitForExit(), 0) << process->errors();
     }
+}
+
+// A desktop with room for a window at scale 2, and in fullscreen for the stage at scale 2.
+class LargeDesktop : public ArtworkReference {
+protected:
+    static void SetUpTestSuite() { startDisplay("2048x1536"); }
+
+    static GameStart startedWith(std::vector<std::string> arguments,
+                                 std::vector<std::string> environment = {}) {
+        GameStart how;
+        how.arguments = std::move(arguments);
+        how.environment = std::move(environment);
+        return how;
+    }
+};
+
+constexpr Area kStage = {0, 0, 800, 600};
+constexpr int kScale = 2;
+constexpr int kFullscreenLeft = (2048 - 800 * kScale) / 2;
+constexpr int kFullscreenTop = (1536 - 600 * kScale) / 2;
+
+// The stage as `shot` shows it at scale 2 from (left, top), each block one pixel; empty when a
+// block holds more than one colour.
+Screenshot stageIn(const Screenshot& shot, int left = 0, int top = 0) {
+    int mixedBlocks = 0;
+    Screenshot stage = shot.reduced({left, top, 800 * kScale, 600 * kScale}, kScale, &mixedBlocks);
+    return mixedBlocks == 0 ? stage : Screenshot();
+}
+
+bool same(const Screenshot& a, const Screenshot& b) {
+    return a.width() == b.width() && a.pixelsIn(kStage) == b.pixelsIn(kStage);
+}
+
+// Takes pictures of the whole screen until `done` holds for the stage shown in fullscreen.
+Screenshot waitForFullscreen(const std::function<bool(const Screenshot&)>& done,
+                             const std::string& what) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    Screenshot stage;
+    while (!done(stage) && std::chrono::steady_clock::now() < deadline) {
+        stage = stageIn(GameProcess::screenShot(), kFullscreenLeft, kFullscreenTop);
+    }
+    EXPECT_TRUE(done(stage)) << what << " in fullscreen";
+    return stage;
+}
+
+// At scale 2, in a window and in fullscreen, every pixel of the picture at scale 1 becomes a 2x2
+// block, menus and artwork alike; a click lands on the stage pixel beneath it; switching to
+// fullscreen and back (F11, Alt+Return) keeps the highlighted entry and the paddle's lane, and
+// the window's size.
+TEST_F(LargeDesktop, ScaleTwoShowsTheStagePixelForPixelInAWindowAndFullscreen) {
+    GameProcess* game = &start(suiteSdlLibraryDir(), startedWith({"--scale", "1"}));
+    game->key("a");
+    const Screenshot home =
+        game->waitFor([](const Screenshot& s) { return s.count(menuRow(0), kMenuHighlight) > 0; });
+    game->key("Down Return");
+    const Screenshot colours =
+        game->waitFor([](const Screenshot& s) { return s.count(swatch(0), kMenuTitle) > 2000; });
+    game->key("Escape");
+    EXPECT_EQ(game->waitForExit(), 0);
+
+    game = &start();  // at the largest scale the desktop has room for
+    ASSERT_EQ(game->shot().width(), 800 * kScale);
+    ASSERT_EQ(game->shot().height(), 600 * kScale);
+    game->key("a");
+    game->expectEventually([&](const Screenshot& s) { return same(stageIn(s), home); },
+                           "the home page at scale 2");
+    game->click(400 * kScale, (250 + 20) * kScale);  // "Einstellungen"
+    game->expectEventually([&](const Screenshot& s) { return same(stageIn(s), colours); },
+                           "the colour page at scale 2, opened by a click");
+    game->key("F11");
+    waitForFullscreen([&](const Screenshot& s) { return same(s, colours); }, "the colour page");
+    game->key("alt+Return");
+    game->expectEventually([&](const Screenshot& s) { return same(stageIn(s), colours); },
+                           "the colour page back in the window");
+    EXPECT_EQ(game->shot().width(), 800 * kScale);
+
+    game->key("space Up Return Return");  // home, "Start", "Einfach"
+    const Screenshot playfield = game->expectEventually(
+        [](const Screenshot& s) { return showsPlayfieldWithWholeTiles(stageIn(s)); },
+        "a game at scale 2");
+    check("playfield-1", stageIn(playfield),
+          {openChute(0), openChute(1), openChute(2), openChute(3), openChute(4)}, false);
+    game->key("Right F11");
+    waitForFullscreen([](const Screenshot& s) { return paddleLane(s, kGreen) == 3; },
+                      "the paddle one lane right");
+    game->key("F11");
+    game->expectEventually([](const Screenshot& s) { return paddleLane(stageIn(s), kGreen) == 3; },
+                           "the paddle still one lane right, back in the window");
+    EXPECT_EQ(game->shot().width(), 800 * kScale);
+    game->key("Escape");
+    EXPECT_EQ(game->waitForExit(), 0);
+
+    // sdl12-compat asked to scale its window: the game does not scale it as well.
+    game = &start(suiteSdlLibraryDir(), startedWith({}, {"SDL12COMPAT_WINDOW_SCALING=1"}));
+    EXPECT_EQ(game->shot().width(), 800);
+    game->key("Escape");
+    EXPECT_EQ(game->waitForExit(), 0);
 }
 
 }  // namespace

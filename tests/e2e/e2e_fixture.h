@@ -12,7 +12,9 @@
 
 class EndToEndTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { display_ = new XDisplay(); }
+    static void SetUpTestSuite() { startDisplay("1024x768"); }
+    // Starts the suite's X server with a screen of `size` ("WxH").
+    static void startDisplay(const std::string& size) { display_ = new XDisplay(size); }
     static void TearDownTestSuite() {
         delete display_;
         display_ = nullptr;
@@ -87,6 +89,22 @@ inline bool showsHighscoreTable(const Screenshot& shot) {
     return shot.count({0, 10, 800, 50}, kMenuHighlight) > 0 &&
            shot.count({150, 70, 60, 32}, kMenuHighlight) > 0 &&
            shot.count({550, 518, 100, 32}, kMenuHighlight) > 0;
+}
+
+// The paddle's colour at the start, green.
+inline const Rgb kGreen = screenColour(0, 255, 0);
+
+// The horizontal middle of the paddle's lit colour, or -1.
+inline int paddleCentre(const Screenshot& shot, Rgb colour) {
+    const Area found =
+        shot.boundsOf({0, layout::kPaddleBandTop, 800, layout::kPaddleBandHeight}, colour);
+    return found.w == 0 ? -1 : found.x + found.w / 2;
+}
+
+// The lane the paddle stands under, from where its lit colour is drawn, or -1.
+inline int paddleLane(const Screenshot& shot, Rgb colour) {
+    const int centre = paddleCentre(shot, colour);
+    return centre < 0 ? -1 : (centre - 57 + 34) / 68;
 }
 
 // A game is on the screen rather than a menu page or a highscore table.

@@ -45,6 +45,7 @@ Launch gameLaunch(const std::string& workDir, const std::string& sdlLibraryDir,
                   const GameStart& how) {
     Launch launch;
     launch.argv = {PLIMSDL_BINARY};
+    launch.argv.insert(launch.argv.end(), how.arguments.begin(), how.arguments.end());
     if (how.stackKilobytes > 0) {
         // As `ulimit -s` would; prlimit starts the game in its own place, so its exit is the
         // game's.
@@ -57,6 +58,8 @@ Launch gameLaunch(const std::string& workDir, const std::string& sdlLibraryDir,
     // name (sdl2-compat copies SDL_VIDEODRIVER into SDL3's SDL_VIDEO_DRIVER when it loads).
     launch.environment = {"SDL_VIDEODRIVER", "SDL_VIDEO_DRIVER", "SDL_AUDIODRIVER=dummy",
                           privateRuntimeDir(workDir)};
+    launch.environment.insert(launch.environment.end(), how.environment.begin(),
+                              how.environment.end());
     // Runs against another build of SDL 1.2 (sdl12-compat) when the test asks for it.
     if (!sdlLibraryDir.empty()) {
         launch.environment.push_back("LD_LIBRARY_PATH=" + sdlLibraryDir);
@@ -145,6 +148,11 @@ void GameProcess::close() {
 Screenshot GameProcess::shot() const {
     return Screenshot::fromPpm(outputOfTool(
         {"import", "-silent", "-window", window_, "-depth", "8", "ppm:-"}, false, nullptr));
+}
+
+Screenshot GameProcess::screenShot() {
+    return Screenshot::fromPpm(outputOfTool(
+        {"import", "-silent", "-window", "root", "-depth", "8", "ppm:-"}, false, nullptr));
 }
 
 Screenshot GameProcess::waitFor(const std::function<bool(const Screenshot&)>& done,

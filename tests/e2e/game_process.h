@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "e2e/screenshot.h"
 #include "support/child_process.h"
@@ -16,8 +17,10 @@ std::string suiteSdlLibraryDir();
 // input's effect before its next step waits for it with waitFor. Every wait is bounded.
 // How a test starts the game, beyond its folder and its SDL.
 struct GameStart {
-    bool standardStreamsClosed = false;  // instead of into files of the work folder
-    int stackKilobytes = 0;              // a stack of at most this (0: as the test's own)
+    bool standardStreamsClosed = false;    // instead of into files of the work folder
+    int stackKilobytes = 0;                // a stack of at most this (0: as the test's own)
+    std::vector<std::string> arguments;    // on the game's command line
+    std::vector<std::string> environment;  // "NAME=value" added to the game's
 };
 
 class GameProcess {
@@ -47,6 +50,8 @@ public:
     // Asks the window to close, as the close button of a window manager would.
     void close();
     Screenshot shot() const;
+    // The whole screen, as it shows the game in fullscreen.
+    static Screenshot screenShot();
     // Takes screenshots until `done` holds for one, or the time is up; returns the last one.
     Screenshot waitFor(const std::function<bool(const Screenshot&)>& done, double seconds = 5);
     // The same, and the test fails, naming `what`, when `done` never held.

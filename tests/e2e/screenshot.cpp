@@ -85,6 +85,24 @@ std::vector<Rgb> Screenshot::pixelsIn(const Area& area) const {
     return pixels;
 }
 
+Screenshot Screenshot::reduced(const Area& area, int scale, int* mixedBlocks) const {
+    Screenshot small;
+    small.width_ = area.w / scale;
+    small.height_ = area.h / scale;
+    *mixedBlocks = 0;
+    for (int y = 0; y < small.height_; ++y) {
+        for (int x = 0; x < small.width_; ++x) {
+            const int left = area.x + x * scale;
+            const int top = area.y + y * scale;
+            const Rgb pixel = at(left, top);
+            const int alike = count({left, top, scale, scale}, pixel);
+            *mixedBlocks += alike == scale * scale ? 0 : 1;
+            small.rgb_.insert(small.rgb_.end(), {pixel.r, pixel.g, pixel.b});
+        }
+    }
+    return small;
+}
+
 void Screenshot::savePng(const std::string& path) const {
     // ImageMagick reads the picture from a file beside the PNG, removed again afterwards.
     const std::string ppm = path + ".ppm";

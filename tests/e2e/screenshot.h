@@ -32,6 +32,9 @@ public:
     Area boundsOf(const Area& area, Rgb colour) const;
     // The pixels of `area` (clipped to the picture), row by row.
     std::vector<Rgb> pixelsIn(const Area& area) const;
+    // `area` (inside the picture) shrunk by `scale` each way, each block of scale x scale pixels
+    // becoming one; `mixedBlocks` counts the blocks whose pixels are not all alike.
+    Screenshot reduced(const Area& area, int scale, int* mixedBlocks) const;
     void savePng(const std::string& path) const;
 
 private:

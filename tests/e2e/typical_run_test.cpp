@@ -14,8 +14,6 @@ namespace {
 
 using namespace layout;
 
-const Rgb kGreen = screenColour(0, 255, 0);
-
 // The lane whose chute shows a falling tile, or -1.
 int laneWithTile(const Screenshot& shot) {
     for (int lane = 0; lane < 5; ++lane) {
@@ -52,12 +50,6 @@ int pixelsOfTile(const Screenshot& shot, int x, int y, const Block& block) {
         }
     }
     return matching;
-}
-
-// The horizontal middle of the paddle's lit colour, or -1.
-int paddleCentre(const Screenshot& shot, Rgb colour) {
-    const Area found = shot.boundsOf({0, kPaddleBandTop, 800, kPaddleBandHeight}, colour);
-    return found.w == 0 ? -1 : found.x + found.w / 2;
 }
 
 TEST_F(EndToEndTest, TypicalRunFromMenuToCatchAndDrop) {
@@ -133,12 +125,6 @@ TEST_F(EndToEndTest, TypicalRunFromMenuToCatchAndDrop) {
 
 // A tile whose top has come this far lands within a second.
 constexpr int kLandingSoon = 250;
-
-// The lane the paddle stands under, from where its lit colour is drawn, or -1.
-int paddleLane(const Screenshot& shot, Rgb colour) {
-    const int centre = paddleCentre(shot, colour);
-    return centre < 0 ? -1 : (centre - 57 + 34) / 68;
-}
 
 // The lane of the falling tile nearest the paddle, or -1.
 int lowestTileLane(const Screenshot& shot) {

@@ -32,7 +32,7 @@ std::string displayNumber(ChildProcess& server, const std::string& path) {
 
 // Xvfb picks a free display number itself (-displayfd): one that no other X server on this
 // machine listens on, also one in a chroot whose lock files this one cannot see.
-XDisplay::XDisplay() {
+XDisplay::XDisplay(const std::string& size) {
     char path[] = "/tmp/plimsdl-display-XXXXXX";
     const int file = mkstemp(path);
     if (file < 0) {
@@ -40,8 +40,8 @@ XDisplay::XDisplay() {
     }
     close(file);
     Launch launch;
-    launch.argv = {"Xvfb",        "-displayfd", "1",   "-screen", "0",
-                   "1024x768x24", "-nolisten",  "tcp", "-noreset"};
+    launch.argv = {"Xvfb",       "-displayfd", "1",   "-screen", "0",
+                   size + "x24", "-nolisten",  "tcp", "-noreset"};
     launch.outPath = path;
     launch.errPath = "/dev/null";
     server_ = std::make_unique<ChildProcess>(launch);

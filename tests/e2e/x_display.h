@@ -8,8 +8,9 @@
 
 class XDisplay {
 public:
-    // Starts Xvfb and points DISPLAY at it; throws when no server comes up.
-    XDisplay();
+    // Starts Xvfb with a screen of `size` ("WxH") and points DISPLAY at it; throws when no server
+    // comes up.
+    explicit XDisplay(const std::string& size = "1024x768");
     // Stops the server.
     ~XDisplay();
     XDisplay(const XDisplay&) = delete;

@@ -7,6 +7,7 @@
 #include "game/test_art.h"
 #include "menu_callbacks.h"
 #include "menu_set.h"
+#include "stage_window.h"
 #include "support/dummy_screen.h"
 #include "support/work_dir.h"
 #include "text.h"
@@ -24,10 +25,12 @@ protected:
         work.copyData("boulder.ttf");
         game.setup(1, false);
         menus = game.menus;
+        screen = game.screen;  // the stage the game draws on
     }
 
     void TearDown() override {
         game.releaseResources();
+        closeStageWindow();
         DummyScreenTest::TearDown();
     }
 
@@ -72,6 +75,7 @@ SDL_Surface* unclearedVideoMode(int width, int height, int bitsPerPixel, Uint32 
     return shown;
 }
 
+// The home page is drawn on a black stage, and the window stays black until the first key.
 TEST_F(MenuTreeTest, HomePageIsDrawnOnABlackScreenWhateverTheVideoModeLeft) {
     game.releaseResources();
     game.setup(1, false, {unclearedVideoMode, restartSdl});
@@ -82,14 +86,18 @@ TEST_F(MenuTreeTest, HomePageIsDrawnOnABlackScreenWhateverTheVideoModeLeft) {
         litOutsideTexts -= litPixels(game.screen, place.x, place.y, place.w, place.h);
     }
     EXPECT_EQ(litOutsideTexts, 0);
+    SDL_Surface* window = SDL_GetVideoSurface();
+    EXPECT_EQ(litPixels(window, 0, 0, window->w, window->h), 0);
 }
 
 TEST_F(MenuTreeTest, FullscreenAddsOnlyTheFullscreenFlag) {
-    EXPECT_FALSE(game.screen->flags & SDL_FULLSCREEN);
+    EXPECT_FALSE(SDL_GetVideoSurface()->flags & SDL_FULLSCREEN);
     game.releaseResources();
     game.setup(1, true);
-    EXPECT_TRUE(game.screen->flags & SDL_FULLSCREEN);
-    EXPECT_EQ(game.screen->format->BitsPerPixel, 8);
+    EXPECT_TRUE(SDL_GetVideoSurface()->flags & SDL_FULLSCREEN);
+    EXPECT_EQ(SDL_GetVideoSurface()->format->BitsPerPixel, 8);
+    EXPECT_EQ(game.screen->w, 800);
+    EXPECT_EQ(game.screen->h, 600);
 }
 
 TEST_F(MenuTreeTest, ReturnOpensTheDifficultyPageAndReturnAgainStartsAGame) {

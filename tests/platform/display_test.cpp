@@ -131,13 +131,64 @@ TEST(PresentationDefaults, NeverOverrideThePlayerAndAreWithdrawnForOneMoreTryAft
         g_triedWith.clear();
         setVideoDefaults();
         EXPECT_EQ(valueOf(kAcceleration), c.playersAcceleration ? c.playersAcceleration : "0");
-        EXPECT_EQ(openGameScreen(0, {c.setVideoMode, notesRestart}) == &g_shownScreen, c.shown);
+        EXPECT_EQ(openGameScreen({800, 600}, 0, {c.setVideoMode, notesRestart}) == &g_shownScreen,
+                  c.shown);
         EXPECT_EQ(g_triedWith, c.triedWith);
         EXPECT_EQ(valueOf(kRenderDriver), c.rendererAfter);
         EXPECT_EQ(valueOf(kAcceleration), c.accelerationAfter);
         withdrawPresentationDefaults();
     }
     for (const char* name : {kRenderDriver, kAcceleration, kOpenGlLibrary}) {
+        unsetenv(name);
+    }
+}
+
+bool answers() {
+    return true;
+}
+bool staysSilent() {
+    return false;
+}
+
+// X11 only on a Wayland desktop whose X server answers, and never over the player's driver.
+TEST(PresentationDefaults, X11WhereAWaylandDesktopHasAnXServerThatAnswers) {
+    constexpr const char* kDriver = "SDL_VIDEODRIVER";
+    constexpr const char* kSdl3Driver = "SDL_VIDEO_DRIVER";
+    const std::string unitTestsDriver = valueOf(kDriver);
+    const struct {
+        const char* display;
+        const char* waylandDisplay;
+        const char* playersDriver;
+        bool (*xServer)();
+        const char* driverAfter;  // SDL_VIDEODRIVER and SDL_VIDEO_DRIVER alike
+        const char* playersAfter;
+    } cases[] = {
+        {":0", "wayland-0", nullptr, answers, "x11", "(none)"},
+        {":0", "wayland-0", nullptr, staysSilent, "(unset)", "(none)"},
+        {":0", "wayland-0", "wayland", answers, "wayland", "wayland"},
+        {":0", nullptr, nullptr, answers, "(unset)", "(none)"},
+        {nullptr, "wayland-0", nullptr, answers, "(unset)", "(none)"},
+    };
+    for (const auto& c : cases) {
+        setOrUnset("DISPLAY", c.display);
+        setOrUnset("WAYLAND_DISPLAY", c.waylandDisplay);
+        setOrUnset(kDriver, c.playersDriver);
+        setOrUnset(kSdl3Driver, c.playersDriver);
+        setVideoDefaults(c.xServer);
+        const std::string where = std::string(c.display ? c.display : "-") + " " +
+                                  (c.waylandDisplay ? c.waylandDisplay : "-");
+        EXPECT_EQ(valueOf(kDriver), c.driverAfter) << where;
+        EXPECT_EQ(valueOf(kSdl3Driver), c.driverAfter) << where;
+        const char* players = playersVideoDriver();
+        EXPECT_STREQ(players != nullptr ? players : "(none)", c.playersAfter) << where;
+        withdrawPresentationDefaults();
+        if (std::string(c.driverAfter) == "x11") {
+            EXPECT_EQ(valueOf(kDriver), "(unset)") << "withdrawn, " << where;
+        }
+    }
+    setenv(kDriver, unitTestsDriver.c_str(), 1);
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", kSdl3Driver, kRenderDriver,
+                             kAcceleration, kOpenGlLibrary}) {
         unsetenv(name);
     }
 }

@@ -3,7 +3,10 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <string>
+#include <vector>
 
+#include "command_line.h"
 #include "game.h"
 #include "main_loop.h"
 #include "quit_signals.h"
@@ -177,6 +180,76 @@ TEST(QuitSignals, EndTheGameAtOnceUntilTheLoopAnswersThem) {
             _exit(0);
         },
         testing::KilledBySignal(SIGTERM), "");
+}
+
+TEST(CommandLineTest, OptionsAreReadAndAnythingElseRefusesTheLine) {
+    using Action = CommandLine::Action;
+    const struct {
+        std::vector<const char*> arguments;
+        Action action;
+        bool fullscreen;
+        int scale;
+    } cases[] = {
+        {{}, Action::Play, false, 0},
+        {{"--fullscreen"}, Action::Play, true, 0},
+        {{"--fullscreen", "--window"}, Action::Play, false, 0},
+        {{"--scale", "2", "--fullscreen"}, Action::Play, true, 2},
+        {{"--scale=12"}, Action::Play, false, 12},
+        {{"--scale", "123456789012"}, Action::Play, false, kLargestScaleRead},
+        {{"--version"}, Action::ShowVersion, false, 0},
+        {{"--version", "--help"}, Action::ShowHelp, false, 0},
+        {{"--help", "--bogus"}, Action::Refuse, false, 0},
+        {{"--scale"}, Action::Refuse, false, 0},
+        {{"--scale", "0"}, Action::Refuse, false, 0},
+        {{"--scale", "02"}, Action::Refuse, false, 0},
+        {{"--scale=2x"}, Action::Refuse, false, 0},
+        {{"--scale="}, Action::Refuse, false, 0},
+        {{"-h"}, Action::Refuse, false, 0},
+        {{"fullscreen"}, Action::Refuse, false, 0},
+    };
+    for (const auto& c : cases) {
+        std::vector<const char*> argv = {"plimsdl"};
+        argv.insert(argv.end(), c.arguments.begin(), c.arguments.end());
+        std::string line;
+        for (const char* argument : c.arguments) {
+            line += std::string(argument) + " ";
+        }
+        const CommandLine read = readCommandLine(static_cast<int>(argv.size()), argv.data());
+        EXPECT_EQ(read.action, c.action) << line;
+        if (c.action == Action::Play) {
+            EXPECT_EQ(read.fullscreen, c.fullscreen) << line;
+            EXPECT_EQ(read.scale, c.scale) << line;
+        }
+    }
+}
+
+// Help, the version and a refused line end the game before SDL starts; a scale the desktop has
+// no room for (the dummy display's is at most 1024x768) is refused once SDL tells its size.
+TEST(Program, CommandLineAnswersWithItsCodeAndText) {
+    WorkDir work;
+    work.copyGameData();
+    const struct {
+        std::vector<std::string> arguments;
+        int exitCode;
+        std::string out;
+        std::string messages;
+    } cases[] = {
+        {{"--help"}, 0, kUsage, ""},
+        {{"--version"}, 0, "PlimSDL " + std::string(PLIMSDL_VERSION) + "\n", ""},
+        {{"--full-screen"}, 2, "", kUsage},
+        {{"--scale", "99"},
+         2,
+         "",
+         "Die Skalierung 99 passt nicht auf den Bildschirm, höchstens 1!\n"},
+    };
+    for (const auto& c : cases) {
+        const ProgramRun result = runGame(work.root(), {}, 10, c.arguments);
+        EXPECT_EQ(result.exitCode, c.exitCode) << c.arguments[0];
+        EXPECT_EQ(result.out, c.out) << c.arguments[0];
+        EXPECT_EQ(c.arguments[0] == "--full-screen" ? result.err : gameMessages(result.err),
+                  c.messages)
+            << c.arguments[0];
+    }
 }
 
 TEST(Program, UnusableVideoDriverEndsWithCode1AndSdlsReason) {

@@ -9,9 +9,10 @@
 #include "support/whole_file.h"
 
 ProgramRun runGame(const std::string& workDir, const std::vector<std::string>& environment,
-                   int timeoutSeconds) {
+                   int timeoutSeconds, const std::vector<std::string>& arguments) {
     Launch launch;
     launch.argv = {PLIMSDL_BINARY};
+    launch.argv.insert(launch.argv.end(), arguments.begin(), arguments.end());
     launch.workDir = workDir;
     launch.environment = environment;
     launch.environment.push_back(privateRuntimeDir(workDir));
@@ -42,6 +43,7 @@ std::string gameMessages(const std::string& output) {
         "SDL konnte nicht ",
         "SDL_ttf konnte nicht ",
         "Speicherallocation ",
+        "Die Skalierung ",
     };
     std::istringstream lines(output);
     std::string messages;

@@ -12,9 +12,10 @@ struct ProgramRun {
 
 // Starts build/plimsdl in `workDir` with `environment` ("NAME=value") added to the test's own
 // (a bare "NAME" removes that variable) and a private XDG_RUNTIME_DIR, waits at most
-// `timeoutSeconds`, and kills it if it is still running then.
+// `timeoutSeconds`, and kills it if it is still running then. `arguments` follow the program's
+// name on its command line.
 ProgramRun runGame(const std::string& workDir, const std::vector<std::string>& environment,
-                   int timeoutSeconds = 20);
+                   int timeoutSeconds = 20, const std::vector<std::string>& arguments = {});
 
 // "XDG_RUNTIME_DIR=<dir>" for a folder of its own in `workDir`, made readable by its owner
 // alone, as a desktop session gives every program it starts.
