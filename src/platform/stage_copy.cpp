@@ -5,12 +5,9 @@
 
 namespace {
 
-const Uint8* rowOf(const PixelRows& picture, int y) {
-    return picture.pixels + static_cast<std::ptrdiff_t>(y) * picture.pitch;
-}
-
-Uint8* rowOf(PixelRows& picture, int y) {
-    return picture.pixels + static_cast<std::ptrdiff_t>(y) * picture.pitch;
+// Row `y` of `picture`, from column `x` on.
+Uint8* pixelAt(const PixelRows& picture, std::ptrdiff_t x, std::ptrdiff_t y) {
+    return picture.pixels + y * picture.pitch + x;
 }
 
 // The columns from `*first` to `*last` hold every difference between the two rows; false when
@@ -47,7 +44,7 @@ void findChangedAreas(const PixelRows& now, const PixelRows& before, int width, 
     for (int y = 0; y < height; ++y) {
         int first = 0;
         int last = 0;
-        if (!differingColumns(rowOf(now, y), rowOf(before, y), width, &first, &last)) {
+        if (!differingColumns(pixelAt(now, 0, y), pixelAt(before, 0, y), width, &first, &last)) {
             if (runTop >= 0) {
                 areas->push_back(makeArea(runLeft, runTop, runRight, y - 1));
                 runTop = -1;
@@ -69,24 +66,23 @@ void findChangedAreas(const PixelRows& now, const PixelRows& before, int width, 
 }
 
 void copyScaled(const PixelRows& from, const PixelRows& to, const SDL_Rect& area, int scale) {
-    PixelRows target = to;
-    for (int y = area.y; y < area.y + area.h; ++y) {
-        const Uint8* source = rowOf(from, y) + area.x;
-        Uint8* first = rowOf(target, y * scale) + area.x * scale;
+    const std::size_t width = area.w;
+    for (std::ptrdiff_t y = area.y; y < area.y + area.h; ++y) {
+        const Uint8* source = pixelAt(from, area.x, y);
+        Uint8* first = pixelAt(to, std::ptrdiff_t{area.x} * scale, y * scale);
         if (scale == 1) {
-            std::memcpy(first, source, area.w);
+            std::memcpy(first, source, width);
             continue;
         }
         Uint8* out = first;
-        for (int x = 0; x < area.w; ++x) {
+        for (std::size_t x = 0; x < width; ++x) {
             std::memset(out, source[x], static_cast<std::size_t>(scale));
             out += scale;
         }
         // The block's other rows repeat its first.
-        const std::size_t bytes =
-            static_cast<std::size_t>(area.w) * static_cast<std::size_t>(scale);
         for (int copy = 1; copy < scale; ++copy) {
-            std::memcpy(rowOf(target, y * scale + copy) + area.x * scale, first, bytes);
+            std::memcpy(first + std::ptrdiff_t{copy} * to.pitch, first,
+                        width * static_cast<std::size_t>(scale));
         }
     }
 }
