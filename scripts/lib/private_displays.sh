@@ -1,14 +1,14 @@
 # shellcheck shell=bash
 # Private displays for the game under test: an X server, and a Wayland compositor.
-# Starts a private Xvfb, with a screen of $1 (default 1024x768), and exports DISPLAY; stop it with
-# stop_xvfb. Xvfb picks a free display
+# Starts a private Xvfb, with a screen of $XVFB_SIZE (default 1024x768), and exports DISPLAY; stop
+# it with stop_xvfb. Xvfb picks a free display
 # number itself (-displayfd): one that no other X server on this machine listens on, also one in
 # a chroot whose lock files this one cannot see, and it writes the number once it takes clients.
 start_xvfb() {
     local number_file number=
     number_file=$(mktemp "${TMPDIR:-/tmp}/plimsdl-display-XXXXXX")
-    Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp -noreset 3>"$number_file" \
-        2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 "${XVFB_SIZE:-1024x768}x24" -nolisten tcp -noreset \
+        3>"$number_file" 2>/dev/null &
     XVFB_PID=$!
     for _ in $(seq 100); do
         read -r number <"$number_file" || true
