@@ -64,7 +64,8 @@ start_weston() {
 weston_x_display() {
     local runtime=$1 display=
     for _ in $(seq 50); do
-        display=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$runtime/weston.log")
+        display=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' \
+            "$runtime/weston.log")
         [ -n "$display" ] && break
         sleep 0.1
     done
