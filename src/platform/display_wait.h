@@ -19,6 +19,6 @@ void waitForInput(int connection, int wakeUp, Uint32 ms);
 // Asks the X server to report a held key's repeats as presses alone, without the release it
 // otherwise sends before each. SDL 1.2 drops a press of a key that is down already, so a held key
 // acts once. Classic SDL 1.2 tells such a release from a real one only when the press behind it
-// has arrived too, which a loop that wakes on the first bytes of input cannot promise. Call once
-// the window is open; nothing where the display is not X11.
+// has arrived too, which a loop that wakes on the first bytes of input cannot promise. Call
+// whenever a window opens; nothing where the display is not X11.
 void keepHeldKeysDown();

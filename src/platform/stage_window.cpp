@@ -1,9 +1,13 @@
 // The game's window: the 800x600 8-bit stage, shown at a whole scale or in fullscreen.
 #include "stage_window.h"
 
+#include <dlfcn.h>
+
 #include <cstdlib>
+#include <string>
 #include <vector>
 
+#include "display_wait.h"
 #include "screen.h"
 #include "stage_copy.h"
 
@@ -124,9 +128,45 @@ void fillWindow() {
     }
 }
 
-// Sets the video mode for `fullscreen`; false, with nothing changed, when SDL refuses it.
+// Whether SDL3 is what shows the window, beneath sdl12-compat and sdl2-compat.
+bool sdl3Beneath() {
+    void* sdl3 = dlopen("libSDL3.so.0", RTLD_LAZY | RTLD_NOLOAD);
+    if (sdl3 != nullptr) {
+        dlclose(sdl3);
+    }
+    return sdl3 != nullptr;
+}
+
+// sdl12-compat over SDL3 (Debian unstable) changes a video mode in place unsoundly: a window
+// grown to fullscreen keeps being drawn into the old, smaller framebuffer, and the game crashes at
+// its next picture; one shrunk back to a window shows the stage blurred, scaled by the size it
+// had before. A video mode set by video started afresh is drawn soundly at any size.
+bool changesModesUnsoundlyInPlace() {
+    return sdl3Beneath();
+}
+
+// Ends SDL's video and starts it again, as the game started it, with the window's caption.
+bool restartVideo() {
+    char* title = nullptr;
+    char* iconTitle = nullptr;
+    SDL_WM_GetCaption(&title, &iconTitle);
+    const std::string keptTitle = title != nullptr ? title : "";
+    const std::string keptIconTitle = iconTitle != nullptr ? iconTitle : "";
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        return false;
+    }
+    SDL_EnableUNICODE(1);
+    SDL_WM_SetCaption(keptTitle.c_str(), keptIconTitle.c_str());
+    return true;
+}
+
+// Sets the video mode for `fullscreen`; false when SDL refuses it.
 bool setMode(bool fullscreen) {
     const WindowLayout layout = layoutFor(fullscreen);
+    if (changesModesUnsoundlyInPlace() && !restartVideo()) {
+        return false;
+    }
     SDL_Surface* window = g_window.calls.setVideoMode(layout.window.w, layout.window.h,
                                                       kScreenDepth, flagsFor(fullscreen));
     if (window == nullptr) {
@@ -135,6 +175,8 @@ bool setMode(bool fullscreen) {
     g_window.window = window;
     g_window.layout = layout;
     g_window.fullscreen = fullscreen;
+    // The display's connection may be a new one.
+    keepHeldKeysDown();
     return true;
 }
 
@@ -177,6 +219,7 @@ SDL_Surface* openStageWindow(bool fullscreen, const VideoCalls& calls) {
                           kBlack);
     // sdl12-compat hands the window's surface out uncleared; it shows until the first picture.
     SDL_FillRect(window, nullptr, kBlack);
+    keepHeldKeysDown();
     return g_window.stage;
 }
 

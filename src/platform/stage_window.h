@@ -34,7 +34,8 @@ void showWindowAgain();
 
 // Switches between the window and fullscreen, and shows the stage as it was last shown. When the
 // new mode cannot be set the window stays as it was; false only when no window could be shown
-// at all any more.
+// at all any more. SDL's video may be started afresh on the way, so the display's connection
+// (displayConnection) may change.
 bool toggleFullscreen();
 
 // The stage pixel under a click at window pixel (x, y); false for a click beside the stage.

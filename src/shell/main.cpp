@@ -8,7 +8,6 @@
 
 #include "command_line.h"
 #include "display.h"
-#include "display_wait.h"
 #include "fatal.h"
 #include "game.h"
 #include "main_loop.h"
@@ -64,7 +63,6 @@ int main(int argc, char** argv) {
 
     Game game;
     game.setup(kStartColour, commandLine.fullscreen);
-    keepHeldKeysDown();
     letTheLoopAnswerQuitSignals();
     MainLoop(game).run();
 

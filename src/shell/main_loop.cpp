@@ -91,6 +91,7 @@ void MainLoop::dispatch(const SDL_Event& event) {
                 if (!toggleFullscreen()) {
                     fatal(1, "Fehler bei Bildschirm init.!\n");
                 }
+                displayConnection_ = displayConnection();
             } else {
                 game_.onKey(event.key.keysym.sym, true);
             }

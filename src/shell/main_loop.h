@@ -46,7 +46,7 @@ private:
     static bool hasInputFocus();
 
     Game& game_;
-    const int displayConnection_;  // -1 when SDL does not tell it
+    int displayConnection_;  // -1 when SDL does not tell it; may change with fullscreen
     bool running_ = true;
     bool clockStarted_ = false;
     Uint32 lastTick_ = 0;  // when the last tick ended, in SDL ticks

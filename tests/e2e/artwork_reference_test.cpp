@@ -233,7 +233,9 @@ TEST_F(LargeDesktop, ScaleTwoShowsTheStagePixelForPixelInAWindowAndFullscreen) {
                            "the colour page at scale 2, opened by a click");
     game->key("F11");
     waitForFullscreen([&](const Screenshot& s) { return same(s, colours); }, "the colour page");
+    game->waitForWindow();  // over SDL3, fullscreen is a new window
     game->key("alt+Return");
+    game->waitForWindow();
     game->expectEventually([&](const Screenshot& s) { return same(stageIn(s), colours); },
                            "the colour page back in the window");
     EXPECT_EQ(game->shot().width(), 800 * kScale);
@@ -247,7 +249,9 @@ TEST_F(LargeDesktop, ScaleTwoShowsTheStagePixelForPixelInAWindowAndFullscreen) {
     game->key("Right F11");
     waitForFullscreen([](const Screenshot& s) { return paddleLane(s, kGreen) == 3; },
                       "the paddle one lane right");
+    game->waitForWindow();
     game->key("F11");
+    game->waitForWindow();
     game->expectEventually([](const Screenshot& s) { return paddleLane(stageIn(s), kGreen) == 3; },
                            "the paddle still one lane right, back in the window");
     EXPECT_EQ(game->shot().width(), 800 * kScale);
