@@ -101,6 +101,30 @@ SDL_Surface* createStage(SDL_Surface* window) {
     return stage;
 }
 
+// Sends the window's whole picture to the display.
+void sendWholeWindow() {
+    if (flipsWhole(g_window.window)) {
+        SDL_Flip(g_window.window);
+    } else {
+        SDL_UpdateRect(g_window.window, 0, 0, 0, 0);
+    }
+}
+
+// At a scale above 1, the copy of the stage as the window shows it starts black, like the window.
+void forgetShownStage() {
+    g_window.shown.assign(
+        g_window.layout.scale == 1 ? 0 : std::size_t{kScreenWidth} * kScreenHeight, kBlack);
+}
+
+// Takes `window` as the game's, with the layout it was opened for.
+void takeWindow(SDL_Surface* window, const WindowLayout& layout, bool fullscreen) {
+    g_window.window = window;
+    g_window.layout = layout;
+    g_window.fullscreen = fullscreen;
+    // The display's connection may be a new one.
+    keepHeldKeysDown();
+}
+
 // The new window's picture: black, with the stage as it was last shown, if it ever was.
 void fillWindow() {
     SDL_Surface* window = g_window.window;
@@ -110,7 +134,7 @@ void fillWindow() {
     }
     SDL_FillRect(window, nullptr, kBlack);
     const int scale = g_window.layout.scale;
-    g_window.shown.assign(scale == 1 ? 0 : std::size_t{kScreenWidth} * kScreenHeight, kBlack);
+    forgetShownStage();
     if (g_window.stageShown) {
         const SDL_Rect whole = {0, 0, kScreenWidth, kScreenHeight};
         SDL_LockSurface(window);
@@ -121,28 +145,20 @@ void fillWindow() {
         }
         SDL_UnlockSurface(window);
     }
-    if (flipsWhole(window)) {
-        SDL_Flip(window);
-    } else {
-        SDL_UpdateRect(window, 0, 0, 0, 0);
-    }
+    sendWholeWindow();
 }
 
-// Whether SDL3 is what shows the window, beneath sdl12-compat and sdl2-compat.
-bool sdl3Beneath() {
+// Whether SDL3 shows the window, beneath sdl12-compat and sdl2-compat (Debian unstable). There a
+// video mode changed in place is unsound: a window grown to fullscreen keeps being drawn into the
+// old, smaller framebuffer, and the game crashes at its next picture; one shrunk back to a window
+// shows the stage blurred, scaled by the size it had before. A video mode set by video started
+// afresh is drawn soundly at any size.
+bool changesModesUnsoundlyInPlace() {
     void* sdl3 = dlopen("libSDL3.so.0", RTLD_LAZY | RTLD_NOLOAD);
     if (sdl3 != nullptr) {
         dlclose(sdl3);
     }
     return sdl3 != nullptr;
-}
-
-// sdl12-compat over SDL3 (Debian unstable) changes a video mode in place unsoundly: a window
-// grown to fullscreen keeps being drawn into the old, smaller framebuffer, and the game crashes at
-// its next picture; one shrunk back to a window shows the stage blurred, scaled by the size it
-// had before. A video mode set by video started afresh is drawn soundly at any size.
-bool changesModesUnsoundlyInPlace() {
-    return sdl3Beneath();
 }
 
 // Ends SDL's video and starts it again, as the game started it, with the window's caption.
@@ -172,11 +188,7 @@ bool setMode(bool fullscreen) {
     if (window == nullptr) {
         return false;
     }
-    g_window.window = window;
-    g_window.layout = layout;
-    g_window.fullscreen = fullscreen;
-    // The display's connection may be a new one.
-    keepHeldKeysDown();
+    takeWindow(window, layout, fullscreen);
     return true;
 }
 
@@ -207,19 +219,15 @@ SDL_Surface* openStageWindow(bool fullscreen, const VideoCalls& calls) {
     if (window == nullptr) {
         return nullptr;
     }
-    g_window.window = window;
-    g_window.layout = layout;
-    g_window.fullscreen = fullscreen;
+    takeWindow(window, layout, fullscreen);
     g_window.stage = createStage(window);
     if (g_window.stage == nullptr) {
         return nullptr;
     }
     g_window.stageShown = false;
-    g_window.shown.assign(layout.scale == 1 ? 0 : std::size_t{kScreenWidth} * kScreenHeight,
-                          kBlack);
+    forgetShownStage();
     // sdl12-compat hands the window's surface out uncleared; it shows until the first picture.
     SDL_FillRect(window, nullptr, kBlack);
-    keepHeldKeysDown();
     return g_window.stage;
 }
 
@@ -255,13 +263,8 @@ void showStage(SDL_Surface* stage) {
 }
 
 void showWindowAgain() {
-    if (g_window.window == nullptr) {
-        return;
-    }
-    if (flipsWhole(g_window.window)) {
-        SDL_Flip(g_window.window);
-    } else {
-        SDL_UpdateRect(g_window.window, 0, 0, 0, 0);
+    if (g_window.window != nullptr) {
+        sendWholeWindow();
     }
 }
 
